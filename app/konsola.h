@@ -1,0 +1,11 @@
+#pragma once
+
+// Console steps shared by the menu and by every calculation.
+
+// Clears the console so that the next output starts at its top.
+void czyscEkran();
+
+// Holds the finished result on the screen: waits for one entry and discards
+// it. Any token ends the wait, and so does the end of input; a bare Enter
+// does not.
+void pauza();

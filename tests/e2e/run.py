@@ -1,0 +1,125 @@
+#!/usr/bin/env python3
+"""Runs kalkulator on the input of each row of a case table and checks that it
+prints exactly the expected output, nothing on stderr, and exits with 0.
+
+A table holds one case per line:  name | input | expected output
+Blank lines and lines starting with # are skipped. Both texts take Python
+string escapes (\\n, \\t, \\x00, ...); a literal " | " is written \\x7c.
+{TEXT*N} stands for TEXT repeated N times. In the expected output, the
+placeholders below stand for the program's fixed texts.
+"""
+import argparse
+import codecs
+import os
+import re
+import subprocess
+import sys
+
+MENU = (
+    "[1] Oblicz Rezystancje \n"
+    "[2] Oblicz Napiecie \n"
+    "[3] Oblicz Prad \n"
+    "[4] Oblicz Moc \n"
+    "[5] Oblicz Uklad RC\n"
+    "[6] Oblicz Uklad RL\n"
+    "[7] Oblicz Pojemnosc Kondensatora Po Kodzie\n"
+    "[8] Oblicz Tolerancje Kondensatora Po Literze\n"
+    "\n"
+)
+
+PLACEHOLDERS = {
+    "{menu}": MENU,
+    "{zly}": "Prosze podac numer\n\n" + MENU,  # the answer to a wrong option
+    "{U}": "Prosze podac Napiecie w Woltach: ",
+    "{I}": "Prosze podac Prad w Amperach: ",
+    "{R}": "Prosze podac Rezystancje w Ohmach: ",
+    "{C}": "Prosze podac Pojemnosc w Faradach: ",
+    "{L}": "Prosze podac Indukcyjnosc Cewki w Henrach: ",
+    "{kod}": "Prosze podac kod Kondensatora: ",
+    "{litera}": "Prosze Podac Litere z Kondensatora: ",
+}
+
+REPEAT = re.compile(r"\{([^{}]*)\*(\d+)\}")
+NAME = re.compile(r"^[A-Za-z0-9_.-]+$")
+
+
+def decode(text):
+    text = REPEAT.sub(lambda m: m.group(1) * int(m.group(2)), text)
+    return codecs.decode(text.encode("latin-1"), "unicode_escape").encode("latin-1")
+
+
+def expand(text):
+    for key, value in PLACEHOLDERS.items():
+        text = text.replace(key, value)
+    return text
+
+
+def read_table(path):
+    cases = {}
+    with open(path, encoding="ascii") as table:
+        for number, line in enumerate(table, 1):
+            line = line.rstrip("\n")
+            if not line.strip() or line.startswith("#"):
+                continue
+            fields = line.split(" | ")
+            if len(fields) != 3 or not NAME.match(fields[0].strip()):
+                sys.exit(f"{path}:{number}: expected 'name | input | expected'")
+            name = fields[0].strip()
+            if name in cases:
+                sys.exit(f"{path}:{number}: the name {name} is taken")
+            cases[name] = (decode(fields[1]), decode(expand(fields[2])))
+    return cases
+
+
+def first_difference(a, b):
+    for i, (x, y) in enumerate(zip(a, b)):
+        if x != y:
+            return i
+    return min(len(a), len(b))
+
+
+def run_case(command, given, expected):
+    env = dict(os.environ, WINEDEBUG="-all")
+    result = subprocess.run(command, input=given, capture_output=True, env=env, timeout=120)
+    out = result.stdout
+    if any(part.endswith(".exe") for part in command):
+        # Text mode on Windows ends lines with CRLF, and cls writes a form
+        # feed when its output is redirected.
+        out = out.replace(b"\r\n", b"\n").replace(b"\f", b"")
+    failures = []
+    if result.returncode != 0:
+        failures.append(f"exit status {result.returncode}, expected 0")
+    if result.stderr:
+        failures.append(f"stderr is not empty: {result.stderr[:500]!r}")
+    if out != expected:
+        at = first_difference(out, expected)
+        failures.append(
+            f"stdout differs at byte {at} (got {len(out)} bytes, expected {len(expected)}):\n"
+            f"  got:      {out[max(0, at - 60):at + 60]!r}\n"
+            f"  expected: {expected[max(0, at - 60):at + 60]!r}")
+    return failures
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("table")
+    parser.add_argument("--case", help="run only this case")
+    parser.add_argument("command", nargs="+", help="the program and its arguments, after --")
+    args = parser.parse_args()
+    cases = read_table(args.table)
+    if args.case is not None:
+        if args.case not in cases:
+            parser.error(f"no case {args.case} in {args.table}")
+        cases = {args.case: cases[args.case]}
+    failed = 0
+    for name, (given, expected) in cases.items():
+        failures = run_case(args.command, given, expected)
+        for failure in failures:
+            print(f"{name}: {failure}")
+        failed += bool(failures)
+    print(f"{len(cases) - failed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

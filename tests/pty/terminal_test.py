@@ -1,0 +1,153 @@
+#!/usr/bin/env python3
+"""Runs kalkulator on a pseudo-terminal, as a user at a console would: the
+console is cleared only on a terminal that understands control sequences, and
+the final pause outlasts a bare Enter but ends on a token.
+
+Usage: terminal_test.py PATH_TO_KALKULATOR
+"""
+import os
+import select
+import subprocess
+import sys
+import termios
+import time
+import unittest
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+from run import MENU, PLACEHOLDERS  # noqa: E402
+
+PROGRAM = None
+CLEAR = b"\x1b[H\x1b[2J\x1b[3J"
+TIMEOUT = 30  # seconds; only ever reached by a failing test
+U, I, LITERA = (PLACEHOLDERS[k].encode() for k in ("{U}", "{I}", "{litera}"))
+MENU = MENU.encode()
+WRONG = PLACEHOLDERS["{zly}"].encode()
+
+
+class Terminal:
+    """The program with a pseudo-terminal as its standard input and output."""
+
+    def __init__(self, term):
+        self.master, self.slave = os.openpty()
+        attrs = termios.tcgetattr(self.slave)
+        attrs[1] &= ~termios.OPOST  # the program's bytes exactly as written
+        attrs[3] &= ~termios.ECHO  # and none of what the test types
+        termios.tcsetattr(self.slave, termios.TCSANOW, attrs)
+        env = {k: v for k, v in os.environ.items() if k != "TERM"}
+        if term is not None:
+            env["TERM"] = term
+        self.proc = subprocess.Popen([PROGRAM], stdin=self.slave, stdout=self.slave,
+                                     stderr=subprocess.PIPE, env=env, start_new_session=True)
+        self.output = b""
+
+    def close(self):
+        if self.proc.poll() is None:
+            self.proc.kill()
+        self.proc.wait()
+        self.proc.stderr.close()
+        os.close(self.master)
+        os.close(self.slave)
+
+    def type(self, text):
+        os.write(self.master, text)
+
+    def read_until(self, end):
+        deadline = time.monotonic() + TIMEOUT
+        while not self.output.endswith(end):
+            ready, _, _ = select.select([self.master], [], [], max(0, deadline - time.monotonic()))
+            if not ready:
+                raise AssertionError(f"waited for {end!r}, have {self.output!r}")
+            self.output += os.read(self.master, 4096)
+        return self.output
+
+    def _proc_file(self, name):
+        with open(f"/proc/{self.proc.pid}/{name}") as f:
+            return f.read()
+
+    def bytes_read(self):
+        for line in self._proc_file("io").splitlines():
+            if line.startswith("rchar:"):
+                return int(line.split()[1])
+        raise AssertionError("no rchar in /proc/PID/io")
+
+    def state(self):
+        return self._proc_file("stat").rsplit(")", 1)[1].split()[0]
+
+    def still_waits_after(self, text):
+        """Types text and reports whether the program read it and is blocked
+        in its next read, rather than ending."""
+        before = self.bytes_read()
+        self.type(text)
+        deadline = time.monotonic() + TIMEOUT
+        while time.monotonic() < deadline:
+            if self.proc.poll() is not None:
+                return False
+            if self.bytes_read() >= before + len(text) and self.state() == "S":
+                return self.proc.poll() is None
+            time.sleep(0.01)
+        raise AssertionError("the program neither read the entry nor ended")
+
+    def finish(self, testcase):
+        testcase.assertEqual(self.proc.wait(timeout=TIMEOUT), 0)
+        testcase.assertEqual(self.proc.stderr.read(), b"")
+        # Nothing more after the result line.
+        while select.select([self.master], [], [], 0)[0]:
+            self.output += os.read(self.master, 4096)
+
+
+class TerminalTest(unittest.TestCase):
+    def start(self, term):
+        terminal = Terminal(term)
+        self.addCleanup(terminal.close)
+        return terminal
+
+    def test_clears_only_a_capable_terminal(self):
+        for term, clear in (("xterm-256color", CLEAR), ("linux", CLEAR), ("dumb", b""),
+                            ("", b""), (None, b"")):
+            with self.subTest(TERM=term):
+                t = self.start(term)
+                self.assertEqual(t.read_until(MENU), MENU)  # nothing cleared at start
+                t.type(b"0\n")
+                t.read_until(WRONG)
+                t.type(b"1\n")
+                t.read_until(U)
+                t.type(b"10\n4\n")
+                t.read_until(b"2.5 Ohm\n")
+                t.type(b"z\n")
+                t.finish(self)
+                self.assertEqual(t.output, MENU + clear + WRONG + clear + U + I + b"2.5 Ohm\n")
+
+    def test_pause_outlasts_bare_enter_and_ends_on_a_token(self):
+        for token in (b"z\n", b"5\n", b"-\n"):
+            with self.subTest(token=token):
+                t = self.start("xterm")
+                t.type(b"4 230 10\n")
+                t.read_until(b"2300W\n")
+                self.assertTrue(t.still_waits_after(b"\n"), "ended on a bare Enter")
+                self.assertTrue(t.still_waits_after(b"   \n\n"), "ended on blanks")
+                t.type(token)
+                t.finish(self)
+                self.assertEqual(t.output, MENU + CLEAR + U + I + b"2300W\n")
+
+    def test_letter_left_in_the_line_ends_the_pause(self):
+        t = self.start("xterm")
+        t.type(b"8\n")
+        t.read_until(LITERA)
+        t.type(b"Kx\n")  # K is the letter, x ends the pause
+        t.finish(self)
+        self.assertEqual(t.output, MENU + CLEAR + LITERA + b"10%\n")
+
+    def test_wrong_option_waits_for_a_new_entry(self):
+        t = self.start("dumb")
+        t.read_until(MENU)
+        self.assertTrue(t.still_waits_after(b"abc\n"), "ended on a word")
+        self.assertTrue(t.still_waits_after(b"9\n"), "ended on a wrong number")
+        t.type(b"7 474 0\n")
+        t.finish(self)
+        self.assertEqual(t.output, MENU + WRONG + WRONG + PLACEHOLDERS["{kod}"].encode()
+                         + b"0.470000uF\n")
+
+
+if __name__ == "__main__":
+    PROGRAM = sys.argv.pop(1)
+    unittest.main()
