@@ -18,7 +18,7 @@ from run import MENU, PLACEHOLDERS  # noqa: E402
 
 PROGRAM = None
 CLEAR = b"\x1b[H\x1b[2J\x1b[3J"
-TIMEOUT = 30  # seconds; only ever reached by a failing test
+TIMEOUT = 15  # seconds; only ever reached by a failing test
 U, I, LITERA = (PLACEHOLDERS[k].encode() for k in ("{U}", "{I}", "{litera}"))
 MENU = MENU.encode()
 WRONG = PLACEHOLDERS["{zly}"].encode()
