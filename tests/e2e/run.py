@@ -6,7 +6,10 @@ A table holds one case per line:  name | input | expected output
 Blank lines and lines starting with # are skipped. Both texts take Python
 string escapes (\\n, \\t, \\x00, ...); a literal " | " is written \\x7c.
 {TEXT*N} stands for TEXT repeated N times. In the expected output, the
-placeholders below stand for the program's fixed texts.
+placeholders below stand for the program's fixed texts, and {nan} for the
+platform's own text for the not-a-number that 0/0 gives.
+
+A program whose name ends in .exe is a Windows build, run under Wine.
 """
 import argparse
 import codecs
@@ -48,13 +51,13 @@ def decode(text):
     return codecs.decode(text.encode("latin-1"), "unicode_escape").encode("latin-1")
 
 
-def expand(text):
+def expand(text, windows):
     for key, value in PLACEHOLDERS.items():
         text = text.replace(key, value)
-    return text
+    return text.replace("{nan}", "nan" if windows else "-nan")
 
 
-def read_table(path):
+def read_table(path, windows):
     cases = {}
     with open(path, encoding="ascii") as table:
         for number, line in enumerate(table, 1):
@@ -67,7 +70,7 @@ def read_table(path):
             name = fields[0].strip()
             if name in cases:
                 sys.exit(f"{path}:{number}: the name {name} is taken")
-            cases[name] = (decode(fields[1]), decode(expand(fields[2])))
+            cases[name] = (decode(fields[1]), decode(expand(fields[2], windows)))
     return cases
 
 
@@ -78,11 +81,14 @@ def first_difference(a, b):
     return min(len(a), len(b))
 
 
-def run_case(command, given, expected):
+def run_case(command, windows, given, expected):
     env = dict(os.environ, WINEDEBUG="-all")
-    result = subprocess.run(command, input=given, capture_output=True, env=env, timeout=120)
+    try:
+        result = subprocess.run(command, input=given, capture_output=True, env=env, timeout=60)
+    except subprocess.TimeoutExpired:
+        return ["still running after 60 seconds"]
     out = result.stdout
-    if any(part.endswith(".exe") for part in command):
+    if windows:
         # Text mode on Windows ends lines with CRLF, and cls writes a form
         # feed when its output is redirected.
         out = out.replace(b"\r\n", b"\n").replace(b"\f", b"")
@@ -106,14 +112,15 @@ def main():
     parser.add_argument("--case", help="run only this case")
     parser.add_argument("command", nargs="+", help="the program and its arguments, after --")
     args = parser.parse_args()
-    cases = read_table(args.table)
+    windows = any(part.endswith(".exe") for part in args.command)
+    cases = read_table(args.table, windows)
     if args.case is not None:
         if args.case not in cases:
             parser.error(f"no case {args.case} in {args.table}")
         cases = {args.case: cases[args.case]}
     failed = 0
     for name, (given, expected) in cases.items():
-        failures = run_case(args.command, given, expected)
+        failures = run_case(args.command, windows, given, expected)
         for failure in failures:
             print(f"{name}: {failure}")
         failed += bool(failures)
