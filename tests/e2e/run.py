@@ -15,6 +15,7 @@ import argparse
 import codecs
 import os
 import re
+import resource
 import subprocess
 import sys
 
@@ -81,10 +82,17 @@ def first_difference(a, b):
     return min(len(a), len(b))
 
 
-def run_case(command, windows, given, expected):
+def run_case(command, windows, given, expected, stack_kib):
     env = dict(os.environ, WINEDEBUG="-all")
+
+    def limit_stack():
+        if stack_kib:
+            size = stack_kib * 1024
+            resource.setrlimit(resource.RLIMIT_STACK, (size, size))
+
     try:
-        result = subprocess.run(command, input=given, capture_output=True, env=env, timeout=60)
+        result = subprocess.run(command, input=given, capture_output=True, env=env, timeout=60,
+                                preexec_fn=limit_stack)
     except subprocess.TimeoutExpired:
         return ["still running after 60 seconds"]
     out = result.stdout
@@ -110,6 +118,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("table")
     parser.add_argument("--case", help="run only this case")
+    parser.add_argument("--stack-kib", type=int,
+                        help="run the program with at most this much stack, in KiB")
     parser.add_argument("command", nargs="+", help="the program and its arguments, after --")
     args = parser.parse_args()
     windows = any(part.endswith(".exe") for part in args.command)
@@ -120,7 +130,7 @@ def main():
         cases = {args.case: cases[args.case]}
     failed = 0
     for name, (given, expected) in cases.items():
-        failures = run_case(args.command, windows, given, expected)
+        failures = run_case(args.command, windows, given, expected, args.stack_kib)
         for failure in failures:
             print(f"{name}: {failure}")
         failed += bool(failures)
