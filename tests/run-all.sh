@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds and tests every configuration: installs with apt-get what a Debian
+# machine lacks for them, then for each preset configures, builds (warnings
+# as errors) and runs its tests.
+#
+# Usage: tests/run-all.sh [PRESET...]   (default: dev asan fuzz release windows)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+presets=("$@")
+[ ${#presets[@]} -gt 0 ] || presets=(dev asan fuzz release windows)
+
+packages=(cmake g++ make python3 clang libclang-rt-14-dev clang-tidy clang-format cppcheck
+    g++-mingw-w64-x86-64-posix wine64)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||
+        missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+for preset in "${presets[@]}"; do
+    echo "=== $preset"
+    cmake --preset "$preset" -DKALKULATOR_WERROR=ON
+    cmake --build --preset "$preset"
+    ctest --preset "$preset"
+done
