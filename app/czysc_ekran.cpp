@@ -26,7 +26,7 @@ bool czyTerminalSterowany() {
     if (isatty(STDOUT_FILENO) == 0) {
         return false;
     }
-    const char *term = std::getenv("TERM");
+    const char* term = std::getenv("TERM");
     return term != nullptr && *term != '\0' && std::strcmp(term, "dumb") != 0;
 }
 

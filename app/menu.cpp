@@ -10,7 +10,7 @@
 
 namespace {
 
-const char *const kMenu[] = {
+const char* const kMenu[] = {
     "[1] Oblicz Rezystancje ",
     "[2] Oblicz Napiecie ",
     "[3] Oblicz Prad ",
@@ -21,13 +21,13 @@ const char *const kMenu[] = {
     "[8] Oblicz Tolerancje Kondensatora Po Literze",
 };
 
-const char *const kNapiecie = "Prosze podac Napiecie w Woltach: ";
-const char *const kPrad = "Prosze podac Prad w Amperach: ";
-const char *const kRezystancja = "Prosze podac Rezystancje w Ohmach: ";
-const char *const kPojemnosc = "Prosze podac Pojemnosc w Faradach: ";
-const char *const kIndukcyjnosc = "Prosze podac Indukcyjnosc Cewki w Henrach: ";
-const char *const kKod = "Prosze podac kod Kondensatora: ";
-const char *const kLitera = "Prosze Podac Litere z Kondensatora: ";
+const char* const kNapiecie = "Prosze podac Napiecie w Woltach: ";
+const char* const kPrad = "Prosze podac Prad w Amperach: ";
+const char* const kRezystancja = "Prosze podac Rezystancje w Ohmach: ";
+const char* const kPojemnosc = "Prosze podac Pojemnosc w Faradach: ";
+const char* const kIndukcyjnosc = "Prosze podac Indukcyjnosc Cewki w Henrach: ";
+const char* const kKod = "Prosze podac kod Kondensatora: ";
+const char* const kLitera = "Prosze Podac Litere z Kondensatora: ";
 
 // Reads until the option is one of 1 to 8; a loop, so that any number of
 // wrong entries costs no stack. Returns 0 when the input ends.
@@ -50,7 +50,7 @@ int wczytajWybor() {
 } // namespace
 
 void wyswietlMenu() {
-    for (const char *linia : kMenu) {
+    for (const char* linia : kMenu) {
         std::cout << linia << std::endl;
     }
     std::cout << std::endl;

@@ -13,7 +13,7 @@ constexpr int kKoniec = std::char_traits<char>::eof();
 // next read starts on a fresh one instead of failing on the same characters.
 void odrzucResztaTokenu() {
     std::cin.clear();
-    std::streambuf *bufor = std::cin.rdbuf();
+    std::streambuf* bufor = std::cin.rdbuf();
     int znak = bufor->sgetc();
     while (znak != kKoniec && std::isspace(znak) == 0) {
         znak = bufor->snextc();
@@ -23,7 +23,7 @@ void odrzucResztaTokenu() {
     }
 }
 
-template <typename T> Odczyt czytajToken(T &wartosc) {
+template <typename T> Odczyt czytajToken(T& wartosc) {
     // Skipping the blanks first tells the end of input apart from a bad token.
     std::cin >> std::ws;
     if (std::cin.peek() == kKoniec) {
@@ -36,7 +36,7 @@ template <typename T> Odczyt czytajToken(T &wartosc) {
     return Odczyt::zlyToken;
 }
 
-template <typename T> bool zapytajO(const char *zacheta, T &wartosc) {
+template <typename T> bool zapytajO(const char* zacheta, T& wartosc) {
     for (;;) {
         std::cout << zacheta;
         const Odczyt odczyt = czytajToken(wartosc);
@@ -48,18 +48,18 @@ template <typename T> bool zapytajO(const char *zacheta, T &wartosc) {
 
 } // namespace
 
-Odczyt czytaj(int &wartosc) {
+Odczyt czytaj(int& wartosc) {
     return czytajToken(wartosc);
 }
 
-bool zapytaj(const char *zacheta, int &wartosc) {
+bool zapytaj(const char* zacheta, int& wartosc) {
     return zapytajO(zacheta, wartosc);
 }
 
-bool zapytaj(const char *zacheta, float &wartosc) {
+bool zapytaj(const char* zacheta, float& wartosc) {
     return zapytajO(zacheta, wartosc);
 }
 
-bool zapytaj(const char *zacheta, char &wartosc) {
+bool zapytaj(const char* zacheta, char& wartosc) {
     return zapytajO(zacheta, wartosc);
 }

@@ -9,11 +9,11 @@ enum class Odczyt {
     koniec,   // the input has ended before another token
 };
 
-Odczyt czytaj(int &wartosc);
+Odczyt czytaj(int& wartosc);
 
 // Prints the prompt and reads a value into `wartosc`, printing the same prompt
 // again after every token that is not a value. Returns false when the input
 // ends first.
-bool zapytaj(const char *zacheta, int &wartosc);
-bool zapytaj(const char *zacheta, float &wartosc);
-bool zapytaj(const char *zacheta, char &wartosc);
+bool zapytaj(const char* zacheta, int& wartosc);
+bool zapytaj(const char* zacheta, float& wartosc);
+bool zapytaj(const char* zacheta, char& wartosc);

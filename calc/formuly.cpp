@@ -7,7 +7,7 @@
 namespace {
 
 // The stream's default format: six significant digits, exponent when needed.
-void wypiszWynik(float wynik, const char *jednostka) {
+void wypiszWynik(float wynik, const char* jednostka) {
     std::cout << wynik << jednostka << std::endl;
     pauza();
 }

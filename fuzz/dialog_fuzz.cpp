@@ -32,7 +32,7 @@ const std::string kZachety[] = {
     "Prosze Podac Litere z Kondensatora: ",
 };
 
-[[noreturn]] void blad(const char *opis, const std::string &wyjscie) {
+[[noreturn]] void blad(const char* opis, const std::string& wyjscie) {
     std::fprintf(stderr, "%s\n--- output ---\n%s\n--- end ---\n", opis, wyjscie.c_str());
     std::abort();
 }
@@ -48,7 +48,7 @@ void sprawdz(std::string wyjscie) {
         blad("the output does not start with the menu", wyjscie);
     }
     std::size_t poZachecie = std::string::npos; // just after the last prompt
-    for (const std::string &zacheta : kZachety) {
+    for (const std::string& zacheta : kZachety) {
         const std::size_t p = wyjscie.rfind(zacheta);
         if (p != std::string::npos &&
             (poZachecie == std::string::npos || p + zacheta.size() > poZachecie)) {
@@ -72,15 +72,15 @@ void sprawdz(std::string wyjscie) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *dane, std::size_t rozmiar) {
-    std::istringstream wejscie(std::string(reinterpret_cast<const char *>(dane), rozmiar));
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozmiar) {
+    std::istringstream wejscie(std::string(reinterpret_cast<const char*>(dane), rozmiar));
     std::ostringstream wyjscie;
-    std::streambuf *const stdin = std::cin.rdbuf(wejscie.rdbuf());
-    std::streambuf *const stdout = std::cout.rdbuf(wyjscie.rdbuf());
+    std::streambuf* const doTerazWejscie = std::cin.rdbuf(wejscie.rdbuf());
+    std::streambuf* const doTerazWyjscie = std::cout.rdbuf(wyjscie.rdbuf());
     wyswietlMenu();
     wybierzOpcje();
-    std::cin.rdbuf(stdin);
-    std::cout.rdbuf(stdout);
+    std::cin.rdbuf(doTerazWejscie);
+    std::cout.rdbuf(doTerazWyjscie);
     sprawdz(wyjscie.str());
     return 0;
 }
