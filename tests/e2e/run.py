@@ -112,12 +112,12 @@ def run_case(command, windows, given, expected, stack_kib):
     if result.stderr:
         failures.append(f"stderr is not empty: {result.stderr[:500]!r}")
     if out not in expected:
-        expected = expected[0]
-        at = first_difference(out, expected)
+        shown = expected[0]
+        at = first_difference(out, shown)
         failures.append(
-            f"stdout differs at byte {at} (got {len(out)} bytes, expected {len(expected)}):\n"
+            f"stdout differs at byte {at} (got {len(out)} bytes, expected {len(shown)}):\n"
             f"  got:      {out[max(0, at - 60):at + 60]!r}\n"
-            f"  expected: {expected[max(0, at - 60):at + 60]!r}")
+            f"  expected: {shown[max(0, at - 60):at + 60]!r}")
     return failures
 
 

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Starts one persistent Wine server for the whole suite, or stops it: a server
 # started by each run would hold that run's pipes open for seconds after it.
-# Usage: wine-server.sh start|stop WINE WINESERVER
+# Usage: wine-server.sh start|stop WINE WINESERVER  (stop needs only WINESERVER)
 set -e
 export WINEDEBUG=-all
 # The server outlives this script: it must not hold the test runner's pipes.
