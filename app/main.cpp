@@ -9,5 +9,11 @@ int main(int /*argc*/, char* /*argv*/[]) {
     std::ios::sync_with_stdio(false);
     wyswietlMenu();
     wybierzOpcje();
+    // A dialogue lost to a full disk or a closed stdout must not look like a
+    // success to the script that saved it.
+    if (!std::cout.flush()) {
+        std::cerr << "kalkulator: nie mozna zapisac na standardowe wyjscie" << std::endl;
+        return 1;
+    }
     return 0;
 }

@@ -10,6 +10,10 @@ placeholders below stand for the program's fixed texts, and {nan} for the
 platform's own text for the not-a-number that 0/0 gives (NAN_TEXTS).
 
 A program whose name ends in .exe is a Windows build, run under Wine.
+
+With --unwritable, standard output is /dev/full or closed, so that nothing
+can be written: the expected text is then what stderr must hold, and the exit
+status must be 1.
 """
 import argparse
 import codecs
@@ -87,25 +91,41 @@ def first_difference(a, b):
     return min(len(a), len(b))
 
 
-def run_case(command, windows, given, expected, stack_kib):
+def as_text(stream, windows):
+    # Text mode on Windows ends lines with CRLF, and cls writes a form feed
+    # when its output is redirected.
+    return stream.replace(b"\r\n", b"\n").replace(b"\f", b"") if windows else stream
+
+
+def run_case(command, windows, given, expected, stack_kib, unwritable):
     env = dict(os.environ, WINEDEBUG="-all")
 
-    def limit_stack():
-        import resource  # POSIX only, and only needed there
+    def prepare_child():
+        if stack_kib:
+            import resource  # POSIX only, and only needed there
 
-        size = stack_kib * 1024
-        resource.setrlimit(resource.RLIMIT_STACK, (size, size))
+            size = stack_kib * 1024
+            resource.setrlimit(resource.RLIMIT_STACK, (size, size))
+        if unwritable == "closed":
+            os.close(1)
 
+    stdout = open("/dev/full", "wb") if unwritable == "full" else subprocess.PIPE
     try:
-        result = subprocess.run(command, input=given, capture_output=True, env=env, timeout=60,
-                                preexec_fn=limit_stack if stack_kib else None)
+        result = subprocess.run(command, input=given, stdout=stdout, stderr=subprocess.PIPE,
+                                env=env, timeout=60, preexec_fn=prepare_child)
     except subprocess.TimeoutExpired:
         return ["still running after 60 seconds"]
-    out = result.stdout
-    if windows:
-        # Text mode on Windows ends lines with CRLF, and cls writes a form
-        # feed when its output is redirected.
-        out = out.replace(b"\r\n", b"\n").replace(b"\f", b"")
+    finally:
+        if stdout is not subprocess.PIPE:
+            stdout.close()
+    if unwritable:
+        err = as_text(result.stderr, windows)
+        if result.returncode != 1:
+            return [f"exit status {result.returncode}, expected 1"]
+        if err not in expected:
+            return [f"stderr is {err!r}, expected {expected[0]!r}"]
+        return []
+    out = as_text(result.stdout, windows)
     failures = []
     if result.returncode != 0:
         failures.append(f"exit status {result.returncode}, expected 0")
@@ -127,6 +147,8 @@ def main():
     parser.add_argument("--case", help="run only this case")
     parser.add_argument("--stack-kib", type=int,
                         help="run the program with at most this much stack, in KiB")
+    parser.add_argument("--unwritable", choices=["full", "closed"],
+                        help="standard output is /dev/full or closed; the table gives stderr")
     parser.add_argument("command", nargs="+", help="the program and its arguments, after --")
     args = parser.parse_args()
     windows = any(part.endswith(".exe") for part in args.command)
@@ -137,7 +159,8 @@ def main():
         cases = {args.case: cases[args.case]}
     failed = 0
     for name, (given, expected) in cases.items():
-        failures = run_case(args.command, windows, given, expected, args.stack_kib)
+        failures = run_case(args.command, windows, given, expected, args.stack_kib,
+                            args.unwritable)
         for failure in failures:
             print(f"{name}: {failure}")
         failed += bool(failures)

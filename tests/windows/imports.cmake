@@ -1,4 +1,4 @@
-cmake_minimum_required(VERSION 3.20)
+cmake_minimum_required(VERSION 3.21)
 
 # Fails unless PROGRAM imports Windows system DLLs only, so that the .exe runs
 # on its own: no libstdc++-6.dll, libgcc_s_seh-1.dll or libwinpthread-1.dll.
