@@ -10,8 +10,9 @@ cd "$(dirname "$0")/.."
 presets=("$@")
 [ ${#presets[@]} -gt 0 ] || presets=(dev asan fuzz release windows)
 
-packages=(cmake g++ make python3 clang libclang-rt-14-dev clang-tidy clang-format cppcheck
-    g++-mingw-w64-x86-64-posix wine64)
+packages=(cmake g++ make python3 git clang libclang-rt-14-dev clang-tidy clang-format cppcheck
+    g++-mingw-w64-x86-64-posix wine64 binutils-mingw-w64-x86-64
+    lintian mandoc strip-nondeterminism unzip)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||

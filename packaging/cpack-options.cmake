@@ -1,0 +1,20 @@
+# Read by cpack before it makes each package. Every time written into a
+# package is the time of the last commit, so that the same sources give the
+# same bytes whenever they are packaged; SOURCE_DATE_EPOCH set by the caller
+# wins, and outside git a fixed time stands in.
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+    execute_process(COMMAND git -C "${CPACK_KALKULATOR_SOURCE_DIR}" log -1 --format=%ct
+        OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE
+        RESULT_VARIABLE result ERROR_QUIET)
+    if(NOT result EQUAL 0 OR NOT epoch MATCHES "^[0-9]+$")
+        set(epoch ${CPACK_KALKULATOR_FALLBACK_EPOCH})
+    endif()
+    set(ENV{SOURCE_DATE_EPOCH} ${epoch})
+endif()
+
+# The .deb alone carries what only Debian reads: the files that a plain
+# install leaves out.
+if(CPACK_GENERATOR STREQUAL "DEB")
+    list(SUBLIST CPACK_INSTALL_CMAKE_PROJECTS 0 2 project)
+    list(APPEND CPACK_INSTALL_CMAKE_PROJECTS ${project} debian /)
+endif()

@@ -1,0 +1,78 @@
+# Run by cpack after it has made a package and before it copies the package
+# beside the build.
+#
+# What cpack leaves to the machine is made the same everywhere: the order of
+# the entries (cpack takes it from the directory listing, which differs from
+# one file system to the next), their owners (whoever packaged), and the modes
+# of the .deb's own members (the umask). Debian's strip-nondeterminism puts
+# the zip and the .deb in order in place; it cannot read a tar.gz, so that is
+# written again from the same staged tree with GNU tar. Every time inside is
+# SOURCE_DATE_EPOCH, and zip's local times are those of UTC.
+#
+# Then SHA256SUMS beside the packages is brought up to date, so that it lists
+# every package of this build in the form that `sha256sum -c` reads.
+
+set(epoch $ENV{SOURCE_DATE_EPOCH})
+
+function(kalkulator_run)
+    execute_process(${ARGN} RESULTS_VARIABLE results)
+    foreach(result IN LISTS results)
+        if(NOT result EQUAL 0)
+            list(JOIN ARGN " " command)
+            message(FATAL_ERROR "packaging step failed (${result}): ${command}")
+        endif()
+    endforeach()
+endfunction()
+
+function(kalkulator_normalise type package)
+    kalkulator_run(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC0 strip-nondeterminism
+        --normalizers=+${type} --type ${type} --timestamp ${epoch} ${package})
+endfunction()
+
+foreach(package IN LISTS CPACK_PACKAGE_FILES)
+    if(package MATCHES "\\.tar\\.gz$")
+        kalkulator_run(
+            COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C
+                tar --sort=name --format=gnu --owner=0 --group=0 --numeric-owner
+                --mtime=@${epoch} -C ${CPACK_TOPLEVEL_DIRECTORY} -cf - ${CPACK_PACKAGE_FILE_NAME}
+            COMMAND gzip -9 -n
+            OUTPUT_FILE ${package})
+    elseif(package MATCHES "\\.zip$")
+        kalkulator_normalise(zip ${package})
+    elseif(package MATCHES "\\.deb$")
+        kalkulator_normalise(ar ${package}) # a .deb is an ar archive
+    endif()
+endforeach()
+
+# The packages made now are still in cpack's staging folder; those made
+# before are beside SHA256SUMS already.
+set(out ${CPACK_OUTPUT_FILE_PREFIX})
+set(sums ${out}/SHA256SUMS)
+set(names)
+if(EXISTS ${sums})
+    file(STRINGS ${sums} lines)
+    foreach(line IN LISTS lines)
+        string(REGEX REPLACE "^[0-9a-f]+  " "" name "${line}")
+        if(EXISTS ${out}/${name})
+            list(APPEND names ${name})
+            set(folder_${name} ${out})
+        endif()
+    endforeach()
+endif()
+foreach(package IN LISTS CPACK_PACKAGE_FILES)
+    get_filename_component(name ${package} NAME)
+    get_filename_component(folder_${name} ${package} DIRECTORY)
+    list(APPEND names ${name})
+endforeach()
+list(REMOVE_DUPLICATES names)
+list(SORT names)
+set(text)
+foreach(name IN LISTS names)
+    execute_process(COMMAND sha256sum ${name} WORKING_DIRECTORY ${folder_${name}}
+        OUTPUT_VARIABLE entry RESULT_VARIABLE result)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "sha256sum ${folder_${name}}/${name} failed")
+    endif()
+    string(APPEND text "${entry}")
+endforeach()
+file(WRITE ${sums} "${text}")

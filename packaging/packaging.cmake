@@ -1,0 +1,90 @@
+# What is installed, and the packages that cpack makes of it: a tar.gz and a
+# .deb on Linux, a zip on Windows. Every package holds the stripped program,
+# and the same sources give the same bytes whoever packages them, wherever
+# and whenever (packaging/cpack-options.cmake, cpack-post-build.cmake).
+
+set(kalkulator_authors "the kalkulator authors")
+set(KALKULATOR_MAINTAINER "${kalkulator_authors} <kalkulator@example.org>" CACHE STRING
+    "Maintainer of the Debian package: name <address>")
+
+if(WIN32)
+    # Windows users get the program and its README side by side.
+    install(TARGETS kalkulator RUNTIME DESTINATION .)
+    install(FILES README.md DESTINATION .)
+else()
+    install(TARGETS kalkulator RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(FILES README.md packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+    # The changelog names the version it was written for.
+    set(changelog ${PROJECT_SOURCE_DIR}/packaging/changelog)
+    file(STRINGS ${changelog} entry LIMIT_COUNT 1)
+    if(NOT entry MATCHES "^${PROJECT_NAME} \\(${PROJECT_VERSION}\\) ")
+        message(FATAL_ERROR "packaging/changelog does not start with version ${PROJECT_VERSION}")
+    endif()
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog})
+
+    # The manual page and the changelog go compressed as Debian has them:
+    # gzip at its best, with no name or time of its own inside.
+    configure_file(packaging/kalkulator.1.in kalkulator.1 @ONLY)
+    find_program(KALKULATOR_GZIP gzip REQUIRED)
+    foreach(file ${PROJECT_BINARY_DIR}/kalkulator.1 ${changelog})
+        get_filename_component(name ${file} NAME)
+        execute_process(COMMAND ${KALKULATOR_GZIP} -9 -n -c ${file}
+            OUTPUT_FILE ${PROJECT_BINARY_DIR}/${name}.gz RESULT_VARIABLE result)
+        if(NOT result EQUAL 0)
+            message(FATAL_ERROR "gzip ${file} failed")
+        endif()
+    endforeach()
+    install(FILES ${PROJECT_BINARY_DIR}/kalkulator.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    install(FILES ${PROJECT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+    # Only the .deb has it (packaging/cpack-options.cmake).
+    install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME ${PROJECT_NAME} COMPONENT debian EXCLUDE_FROM_ALL)
+endif()
+
+# Debian's name for the processor, which is also the package's last word.
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64)$")
+    set(kalkulator_deb_arch amd64)
+elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^(aarch64|arm64)$")
+    set(kalkulator_deb_arch arm64)
+elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^arm")
+    set(kalkulator_deb_arch armhf)
+endif()
+
+if(WIN32)
+    set(CPACK_GENERATOR ZIP)
+else()
+    set(CPACK_GENERATOR TGZ DEB)
+endif()
+if(WIN32)
+    set(CPACK_SYSTEM_NAME win64)
+else()
+    set(CPACK_SYSTEM_NAME Linux)
+endif()
+# The archives' name, and the one folder that they hold.
+set(KALKULATOR_PACKAGE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-${CPACK_SYSTEM_NAME})
+set(CPACK_PACKAGE_FILE_NAME ${KALKULATOR_PACKAGE_NAME})
+set(CPACK_PACKAGE_VENDOR "${kalkulator_authors}")
+set(CPACK_PACKAGE_CONTACT "${KALKULATOR_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION
+    "An interactive calculator with a Polish text interface in plain ASCII. It\n"
+    "shows a menu of eight calculations: resistance, voltage and current by\n"
+    "Ohm's law, power, the time constants of an RC and an RL circuit, the\n"
+    "capacitance that a capacitor's three-digit code stands for, and the\n"
+    "tolerance of its letter. It asks for the quantities, prints one result\n"
+    "line and waits for one more entry before it exits.")
+string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_STRIP_FILES ON)
+set(CPACK_SOURCE_GENERATOR "")
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/cpack-options.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/cpack-pre-build.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/cpack-post-build.cmake)
+set(CPACK_KALKULATOR_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+set(CPACK_KALKULATOR_FALLBACK_EPOCH 1796774400) # 2026-12-09 UTC, the day of 1.0.0
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${kalkulator_deb_arch})
+set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+
+include(CPack)

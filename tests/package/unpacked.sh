@@ -1,0 +1,34 @@
+#!/bin/sh
+# Unpacks a package as a user would and checks what it holds: every FILE
+# named, each .gz a sound gzip, the program (the first FILE) stripped, and the
+# program from the package running a dialogue.
+#
+# Usage: unpacked.sh PACKAGE NM FILE... -- DIALOGUE...
+#   NM is the nm of the package's platform; DIALOGUE is the command that runs
+#   one dialogue, with the unpacked program's path added as its last word.
+set -eu
+package=$1 nm=$2
+shift 2
+tree=$(mktemp -d)
+trap 'rm -rf "$tree"' EXIT
+case $package in
+*.deb) dpkg-deb -x "$package" "$tree" ;;
+*.tar.gz) tar -xzf "$package" -C "$tree" ;;
+*.zip) unzip -q "$package" -d "$tree" ;;
+*) echo "no way to unpack $package" >&2; exit 1 ;;
+esac
+
+program=$tree/$1
+while [ $# -gt 0 ] && [ "$1" != -- ]; do
+    [ -f "$tree/$1" ] || { echo "$package holds no $1" >&2; exit 1; }
+    case $1 in *.gz) gzip -t "$tree/$1" ;; esac
+    shift
+done
+shift
+
+# nm prints no symbol at all for a stripped program.
+if [ -n "$("$nm" "$program" 2>/dev/null)" ]; then
+    echo "${program#"$tree"/} in $package is not stripped" >&2
+    exit 1
+fi
+"$@" "$program"
