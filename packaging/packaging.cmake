@@ -42,24 +42,25 @@ else()
         RENAME ${PROJECT_NAME} COMPONENT debian EXCLUDE_FROM_ALL)
 endif()
 
-# Debian's name for the processor, which is also the package's last word.
+# The processor by Debian's name, the .deb's last word, and as the archive's
+# name gives it: nothing for x86-64, the first Linux build there was.
 if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64)$")
     set(kalkulator_deb_arch amd64)
+    set(kalkulator_arch_suffix "")
 elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^(aarch64|arm64)$")
     set(kalkulator_deb_arch arm64)
+    set(kalkulator_arch_suffix -aarch64)
 elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^arm")
     set(kalkulator_deb_arch armhf)
+    set(kalkulator_arch_suffix -armhf)
 endif()
 
 if(WIN32)
     set(CPACK_GENERATOR ZIP)
-else()
-    set(CPACK_GENERATOR TGZ DEB)
-endif()
-if(WIN32)
     set(CPACK_SYSTEM_NAME win64)
 else()
-    set(CPACK_SYSTEM_NAME Linux)
+    set(CPACK_GENERATOR TGZ DEB)
+    set(CPACK_SYSTEM_NAME Linux${kalkulator_arch_suffix})
 endif()
 # The archives' name, and the one folder that they hold.
 set(KALKULATOR_PACKAGE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-${CPACK_SYSTEM_NAME})

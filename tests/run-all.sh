@@ -3,15 +3,17 @@
 # machine lacks for them, then for each preset configures, builds (warnings
 # as errors) and runs its tests.
 #
-# Usage: tests/run-all.sh [PRESET...]   (default: dev asan fuzz release windows)
+# Usage: tests/run-all.sh [PRESET...]
+#   (default: dev asan fuzz release windows linux-arm64 linux-armhf)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 presets=("$@")
-[ ${#presets[@]} -gt 0 ] || presets=(dev asan fuzz release windows)
+[ ${#presets[@]} -gt 0 ] || presets=(dev asan fuzz release windows linux-arm64 linux-armhf)
 
 packages=(cmake g++ make python3 git clang libclang-rt-14-dev clang-tidy clang-format cppcheck
     g++-mingw-w64-x86-64-posix wine64 binutils-mingw-w64-x86-64
+    g++-aarch64-linux-gnu g++-arm-linux-gnueabihf qemu-user
     lintian mandoc strip-nondeterminism unzip)
 missing=()
 for package in "${packages[@]}"; do

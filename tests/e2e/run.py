@@ -46,7 +46,8 @@ PLACEHOLDERS = {
     "{litera}": "Prosze Podac Litere z Kondensatora: ",
 }
 
-# What each platform's stream prints for 0/0: glibc; MinGW-w64, MSVC.
+# What each platform's stream prints for 0/0: glibc on x86; MinGW-w64, MSVC.
+# Elsewhere --nan names it: glibc on ARM prints "nan".
 NAN_TEXTS = {False: ["-nan"], True: ["nan", "-nan(ind)"]}
 
 REPEAT = re.compile(r"\{([^{}]*)\*(\d+)\}")
@@ -58,16 +59,16 @@ def decode(text):
     return codecs.decode(text.encode("latin-1"), "unicode_escape").encode("latin-1")
 
 
-def expand(text, windows):
+def expand(text, nans):
     """The expected output, or each of them where the platform has a choice."""
     for key, value in PLACEHOLDERS.items():
         text = text.replace(key, value)
     if "{nan}" not in text:
         return [text]
-    return [text.replace("{nan}", nan) for nan in NAN_TEXTS[windows]]
+    return [text.replace("{nan}", nan) for nan in nans]
 
 
-def read_table(path, windows):
+def read_table(path, nans):
     cases = {}
     with open(path, encoding="ascii") as table:
         for number, line in enumerate(table, 1):
@@ -80,7 +81,7 @@ def read_table(path, windows):
             name = fields[0].strip()
             if name in cases:
                 sys.exit(f"{path}:{number}: the name {name} is taken")
-            cases[name] = (decode(fields[1]), [decode(e) for e in expand(fields[2], windows)])
+            cases[name] = (decode(fields[1]), [decode(e) for e in expand(fields[2], nans)])
     return cases
 
 
@@ -147,12 +148,14 @@ def main():
     parser.add_argument("--case", help="run only this case")
     parser.add_argument("--stack-kib", type=int,
                         help="run the program with at most this much stack, in KiB")
+    parser.add_argument("--nan", action="append",
+                        help="the platform's text for 0/0, if not one of NAN_TEXTS")
     parser.add_argument("--unwritable", choices=["full", "closed"],
                         help="standard output is /dev/full or closed; the table gives stderr")
     parser.add_argument("command", nargs="+", help="the program and its arguments, after --")
     args = parser.parse_args()
     windows = any(part.endswith(".exe") for part in args.command)
-    cases = read_table(args.table, windows)
+    cases = read_table(args.table, args.nan or NAN_TEXTS[windows])
     if args.case is not None:
         if args.case not in cases:
             parser.error(f"no case {args.case} in {args.table}")
