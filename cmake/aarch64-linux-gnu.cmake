@@ -1,18 +1,6 @@
 # Cross build for 64-bit ARM Linux (Debian's arm64) with Debian's cross
 # compiler (g++-aarch64-linux-gnu), run under qemu-user for the tests.
-set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR aarch64)
-
-set(CMAKE_CXX_COMPILER aarch64-linux-gnu-g++)
-
-set(CMAKE_FIND_ROOT_PATH /usr/aarch64-linux-gnu)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# The program is static, so the emulator needs no ARM system beside it.
-find_program(KALKULATOR_QEMU qemu-aarch64)
-if(KALKULATOR_QEMU)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${KALKULATOR_QEMU})
-endif()
+set(kalkulator_triple aarch64-linux-gnu)
+set(kalkulator_qemu qemu-aarch64)
+include(${CMAKE_CURRENT_LIST_DIR}/linux-cross.cmake)
