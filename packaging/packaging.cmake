@@ -43,7 +43,7 @@ else()
 endif()
 
 # The processor by Debian's name, the .deb's last word, and as the archive's
-# name gives it: nothing for x86-64, the first Linux build there was.
+# name gives it: nothing for x86-64, whose tar.gz keeps the name it had first.
 if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64)$")
     set(kalkulator_deb_arch amd64)
     set(kalkulator_arch_suffix "")
@@ -67,14 +67,13 @@ set(KALKULATOR_PACKAGE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-${CPACK_SYSTEM_NA
 set(CPACK_PACKAGE_FILE_NAME ${KALKULATOR_PACKAGE_NAME})
 set(CPACK_PACKAGE_VENDOR "${kalkulator_authors}")
 set(CPACK_PACKAGE_CONTACT "${KALKULATOR_MAINTAINER}")
-set(CPACK_PACKAGE_DESCRIPTION
-    "An interactive calculator with a Polish text interface in plain ASCII. It\n"
-    "shows a menu of eight calculations: resistance, voltage and current by\n"
-    "Ohm's law, power, the time constants of an RC and an RL circuit, the\n"
-    "capacitance that a capacitor's three-digit code stands for, and the\n"
-    "tolerance of its letter. It asks for the quantities, prints one result\n"
-    "line and waits for one more entry before it exits.")
-string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_PACKAGE_DESCRIPTION [=[
+An interactive calculator with a Polish text interface in plain ASCII. It
+shows a menu of eight calculations: resistance, voltage and current by
+Ohm's law, power, the time constants of an RC and an RL circuit, the
+capacitance that a capacitor's three-digit code stands for, and the
+tolerance of its letter. It asks for the quantities, prints one result
+line and waits for one more entry before it exits.]=])
 set(CPACK_STRIP_FILES ON)
 set(CPACK_SOURCE_GENERATOR "")
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/cpack-options.cmake)
