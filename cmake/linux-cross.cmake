@@ -1,7 +1,9 @@
 # What the ARM Linux toolchain files share: Debian's cross compiler for the
 # target kalkulator_triple, with that target's libraries and headers only,
-# and qemu-user's kalkulator_qemu to run the tests. The program is static, so
-# the emulator needs no ARM system beside it.
+# and qemu-user's kalkulator_qemu to run the tests, as the first processor of
+# kalkulator_qemu_cpus if that is set (KALKULATOR_QEMU_OTHER_CPUS keeps the
+# rest, for the tests to run again on). The program is static, so the emulator
+# needs no ARM system beside it.
 set(CMAKE_SYSTEM_NAME Linux)
 
 set(CMAKE_CXX_COMPILER ${kalkulator_triple}-g++)
@@ -15,4 +17,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 find_program(KALKULATOR_QEMU ${kalkulator_qemu})
 if(KALKULATOR_QEMU)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${KALKULATOR_QEMU})
+    if(kalkulator_qemu_cpus)
+        list(POP_FRONT kalkulator_qemu_cpus cpu)
+        list(APPEND CMAKE_CROSSCOMPILING_EMULATOR -cpu ${cpu})
+        set(KALKULATOR_QEMU_OTHER_CPUS ${kalkulator_qemu_cpus})
+    endif()
 endif()

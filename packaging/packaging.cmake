@@ -4,6 +4,10 @@
 # and whenever (packaging/cpack-options.cmake, cpack-post-build.cmake).
 
 set(kalkulator_authors "the kalkulator authors")
+# The program's name in the software centres (AppStream).
+set(KALKULATOR_APP_ID org.example.kalkulator)
+
+include(${CMAKE_CURRENT_LIST_DIR}/icons/icons.cmake)
 set(KALKULATOR_MAINTAINER "${kalkulator_authors} <kalkulator@example.org>" CACHE STRING
     "Maintainer of the Debian package: name <address>")
 
@@ -22,21 +26,49 @@ else()
         message(FATAL_ERROR "packaging/changelog does not start with version ${PROJECT_VERSION}")
     endif()
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog})
+    # So does the newest release of the software centres' metadata.
+    set(metainfo ${PROJECT_SOURCE_DIR}/packaging/linux/${KALKULATOR_APP_ID}.metainfo.xml)
+    file(STRINGS ${metainfo} release REGEX "<release " LIMIT_COUNT 1)
+    if(NOT release MATCHES "version=\"${PROJECT_VERSION}\"")
+        message(FATAL_ERROR "the newest release in ${metainfo} is not ${PROJECT_VERSION}")
+    endif()
 
-    # The manual page and the changelog go compressed as Debian has them:
-    # gzip at its best, with no name or time of its own inside.
+    # The manual pages, English and Polish, and the changelog go compressed as
+    # Debian has them: gzip at its best, with no name or time of its own inside.
     configure_file(packaging/kalkulator.1.in kalkulator.1 @ONLY)
+    configure_file(packaging/kalkulator.pl.1.in pl/kalkulator.1 @ONLY)
     find_program(KALKULATOR_GZIP gzip REQUIRED)
-    foreach(file ${PROJECT_BINARY_DIR}/kalkulator.1 ${changelog})
-        get_filename_component(name ${file} NAME)
-        execute_process(COMMAND ${KALKULATOR_GZIP} -9 -n -c ${file}
-            OUTPUT_FILE ${PROJECT_BINARY_DIR}/${name}.gz RESULT_VARIABLE result)
+    foreach(file kalkulator.1 pl/kalkulator.1 changelog)
+        set(input ${PROJECT_BINARY_DIR}/${file})
+        if(file STREQUAL "changelog")
+            set(input ${changelog})
+        endif()
+        execute_process(COMMAND ${KALKULATOR_GZIP} -9 -n -c ${input}
+            OUTPUT_FILE ${PROJECT_BINARY_DIR}/${file}.gz RESULT_VARIABLE result)
         if(NOT result EQUAL 0)
-            message(FATAL_ERROR "gzip ${file} failed")
+            message(FATAL_ERROR "gzip ${input} failed")
         endif()
     endforeach()
     install(FILES ${PROJECT_BINARY_DIR}/kalkulator.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    install(FILES ${PROJECT_BINARY_DIR}/pl/kalkulator.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/pl/man1)
     install(FILES ${PROJECT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+    # The desktop menus' entry (in a terminal, where the final wait keeps the
+    # result on screen), its icon in the hicolor theme, and what software
+    # centres show of the program.
+    install(FILES packaging/linux/kalkulator.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES packaging/linux/${KALKULATOR_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    if(KALKULATOR_ICONS)
+        set(hicolor ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+        foreach(size IN LISTS KALKULATOR_ICON_SIZES)
+            install(FILES ${KALKULATOR_ICON_DIR}/${size}x${size}.png
+                DESTINATION ${hicolor}/${size}x${size}/apps RENAME kalkulator.png)
+        endforeach()
+        install(FILES ${KALKULATOR_ICON_SVG} DESTINATION ${hicolor}/scalable/apps)
+    endif()
     # Only the .deb has it (packaging/cpack-options.cmake).
     install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
         RENAME ${PROJECT_NAME} COMPONENT debian EXCLUDE_FROM_ALL)
@@ -51,6 +83,8 @@ elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^(aarch64|arm64)$")
     set(kalkulator_deb_arch arm64)
     set(kalkulator_arch_suffix -aarch64)
 elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^arm")
+    # ARMv5TE code from the armel compiler, static: it runs on every armhf
+    # system, Raspberry Pi OS on the ARMv6 of a Pi 1 or Zero included.
     set(kalkulator_deb_arch armhf)
     set(kalkulator_arch_suffix -armhf)
 endif()
