@@ -14,6 +14,10 @@
 
 set(epoch $ENV{SOURCE_DATE_EPOCH})
 
+# The External generator (the MSI) also leaves a description of the install
+# in JSON, which cpack copies out too; it is no package to sum.
+list(FILTER CPACK_PACKAGE_FILES EXCLUDE REGEX "\\.json$")
+
 function(kalkulator_run)
     execute_process(${ARGN} RESULTS_VARIABLE results)
     foreach(result IN LISTS results)

@@ -6,15 +6,15 @@
 set(kalkulator_authors "the kalkulator authors")
 # The program's name in the software centres (AppStream).
 set(KALKULATOR_APP_ID org.example.kalkulator)
-
-include(${CMAKE_CURRENT_LIST_DIR}/icons/icons.cmake)
 set(KALKULATOR_MAINTAINER "${kalkulator_authors} <kalkulator@example.org>" CACHE STRING
     "Maintainer of the Debian package: name <address>")
 
 if(WIN32)
-    # Windows users get the program and its README side by side.
+    # Windows users get the program and its guide, in Polish, side by side;
+    # the guide as Notepad reads it everywhere: CRLF, and UTF-8 with a BOM.
     install(TARGETS kalkulator RUNTIME DESTINATION .)
-    install(FILES README.md DESTINATION .)
+    configure_file(packaging/windows/CZYTAJ.txt.in CZYTAJ.txt @ONLY NEWLINE_STYLE CRLF)
+    install(FILES ${PROJECT_BINARY_DIR}/CZYTAJ.txt DESTINATION .)
 else()
     install(TARGETS kalkulator RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     install(FILES README.md packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
@@ -92,6 +92,25 @@ endif()
 if(WIN32)
     set(CPACK_GENERATOR ZIP)
     set(CPACK_SYSTEM_NAME win64)
+    # The installer, from msitools (packaging/windows/msi.cmake).
+    find_program(KALKULATOR_WIXL wixl)
+    find_program(KALKULATOR_MSIBUILD msibuild)
+    find_program(KALKULATOR_FAKETIME faketime)
+    if(KALKULATOR_WIXL AND KALKULATOR_MSIBUILD AND KALKULATOR_FAKETIME)
+        list(APPEND CPACK_GENERATOR External)
+        set(CPACK_EXTERNAL_ENABLE_STAGING ON)
+        set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${PROJECT_SOURCE_DIR}/packaging/windows/msi.cmake)
+        set(CPACK_KALKULATOR_WIXL ${KALKULATOR_WIXL})
+        set(CPACK_KALKULATOR_MSIBUILD ${KALKULATOR_MSIBUILD})
+        set(CPACK_KALKULATOR_FAKETIME ${KALKULATOR_FAKETIME})
+        set(CPACK_KALKULATOR_ICO ${KALKULATOR_ICO})
+        # The same for every version: it tells Windows that a later one
+        # replaces this one.
+        set(CPACK_KALKULATOR_UPGRADE_CODE 6F1C2A4E-9B3D-4E57-8A60-2D4B7C9E1F35)
+    else()
+        message(WARNING "wixl, msibuild or faketime is missing (apt-get install wixl "
+            "msitools faketime): cpack makes the zip only, not the installer")
+    endif()
 else()
     set(CPACK_GENERATOR TGZ DEB)
     set(CPACK_SYSTEM_NAME Linux${kalkulator_arch_suffix})

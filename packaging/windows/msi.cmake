@@ -1,0 +1,57 @@
+# cpack's External generator on Windows builds: makes kalkulator-VERSION-win64.msi
+# from the staged files with msitools (wixl, then msibuild for what wixl
+# cannot write), the same bytes from the same sources:
+# - the product code follows from the version, so that one version installs
+#   once and a later one replaces it; the package code from the package's
+#   contents, which is what Windows Installer expects;
+# - wixl reads the clock for the summary times and takes the cabinet's file
+#   times from the files: it runs under faketime, at SOURCE_DATE_EPOCH in UTC,
+#   on files of that time.
+
+set(stage ${CPACK_TEMPORARY_DIRECTORY})
+set(msi ${stage}/${CPACK_PACKAGE_FILE_NAME}.msi)
+set(source ${CPACK_KALKULATOR_SOURCE_DIR}/packaging/windows)
+set(upgrade_code ${CPACK_KALKULATOR_UPGRADE_CODE})
+
+function(kalkulator_msi_run)
+    execute_process(${ARGN} WORKING_DIRECTORY ${stage} RESULT_VARIABLE result)
+    if(NOT result EQUAL 0)
+        list(JOIN ARGN " " command)
+        message(FATAL_ERROR "making the MSI failed (${result}): ${command}")
+    endif()
+endfunction()
+
+function(kalkulator_uuid variable name)
+    string(UUID uuid NAMESPACE ${upgrade_code} NAME "${name}" TYPE SHA1 UPPER)
+    set(${variable} "{${uuid}}" PARENT_SCOPE)
+endfunction()
+
+kalkulator_uuid(product_code "product ${CPACK_PACKAGE_VERSION}")
+foreach(component program guide shortcuts)
+    kalkulator_uuid(component_${component} "component ${component}")
+endforeach()
+configure_file(${source}/kalkulator.wxs.in ${stage}/kalkulator.wxs @ONLY)
+file(COPY ${CPACK_KALKULATOR_ICO} DESTINATION ${stage})
+
+set(inputs kalkulator.wxs kalkulator.exe CZYTAJ.txt kalkulator.ico)
+set(contents "")
+foreach(input IN LISTS inputs)
+    file(SHA256 ${stage}/${input} sum)
+    string(APPEND contents "${input} ${sum}\n")
+endforeach()
+file(SHA256 ${source}/environment.idt sum)
+kalkulator_uuid(package_code "package ${contents}environment.idt ${sum}\n")
+
+set(epoch $ENV{SOURCE_DATE_EPOCH})
+string(TIMESTAMP when "%Y-%m-%d %H:%M:%S" UTC) # at SOURCE_DATE_EPOCH
+set(at_epoch ${CMAKE_COMMAND} -E env TZ=UTC0 ${CPACK_KALKULATOR_FAKETIME} -f "${when}")
+kalkulator_msi_run(COMMAND touch -d @${epoch} ${inputs})
+# wixl wants its sources relative to the working folder.
+kalkulator_msi_run(COMMAND ${at_epoch} ${CPACK_KALKULATOR_WIXL} --arch x64
+    -o ${CPACK_PACKAGE_FILE_NAME}.msi kalkulator.wxs)
+file(COPY ${source}/environment.idt DESTINATION ${stage})
+kalkulator_msi_run(COMMAND ${at_epoch} ${CPACK_KALKULATOR_MSIBUILD} ${msi}
+    -i environment.idt
+    -s "Kalkulator" "${CPACK_PACKAGE_VENDOR}" "x64\;1045" "${package_code}")
+
+set(CPACK_EXTERNAL_BUILT_PACKAGES ${msi})

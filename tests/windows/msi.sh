@@ -1,0 +1,113 @@
+#!/bin/sh
+# The Windows installer as an administrator uses it, under Wine, each
+# scenario in a Wine prefix of its own (an uninstall under Wine leaves traces
+# in PATH, and a prefix holds one machine's installs).
+#
+# Usage: msi.sh SCENARIO MSI [OTHER_MSI] -- DIALOGUE...
+#   install    silent install; its files, shortcuts, PATH, entry among the
+#              installed apps; the program runs a dialogue, also found through
+#              PATH; installing again changes nothing
+#   upgrade    OTHER_MSI, a later version, replaces MSI
+#   downgrade  OTHER_MSI, an earlier version, is refused after MSI
+#   uninstall  leaves no file, shortcut, registry key or PATH entry
+#   DIALOGUE is the command that checks one dialogue, given the program's
+#   command as its last words.
+set -eu
+absolute() { (cd "$(dirname "$1")" && echo "$PWD/$(basename "$1")"); }
+scenario=$1 msi=$(absolute "$2") other=
+shift 2
+if [ "$1" != -- ]; then other=$(absolute "$1"); shift; fi
+shift
+
+WINEPREFIX=$(mktemp -d)
+WINEDEBUG=-all
+export WINEPREFIX WINEDEBUG
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
+wineboot -i >/dev/null 2>&1
+wineserver -w
+# Away from any kalkulator.exe, which cmd would find before it looks in PATH.
+cd "$WINEPREFIX"
+
+fail() { echo "$scenario: $*" >&2; exit 1; }
+dir='C:\Program Files\kalkulator'
+unix_dir="$WINEPREFIX/drive_c/Program Files/kalkulator"
+uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+environment='HKLM\System\CurrentControlSet\Control\Session Manager\Environment'
+
+# msiexec's status.
+msiexec() {
+    status=0
+    wine msiexec "$@" /qn || status=$?
+    wineserver -w
+    return 0
+}
+installed() { msiexec /i "$(winepath -w "$1")"; }
+# The value of a registry entry, or nothing.
+value() {
+    wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
+        sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
+}
+# The product's key among the installed apps, by the name it shows.
+product_keys() {
+    wine reg query "$uninstall" /s 2>/dev/null | tr -d '\r' | awk '
+        /^HKEY/ { key = $0 } / DisplayName .* Kalkulator$/ { print key }'
+}
+shortcuts() { find "$WINEPREFIX/drive_c" -name 'Kalkulator*.lnk' | wc -l; }
+on_path() { value "$environment" PATH | tr ';' '\n' | grep -cxF "$dir\\" || true; }
+
+check_installed() {
+    version=$1
+    [ "$status" -eq 0 ] || fail "msiexec ended with $status"
+    [ -f "$unix_dir/kalkulator.exe" ] || fail "no $dir\\kalkulator.exe"
+    [ -f "$unix_dir/CZYTAJ.txt" ] || fail "no $dir\\CZYTAJ.txt"
+    [ "$(shortcuts)" -eq 2 ] || fail "$(shortcuts) Start menu shortcuts, expected 2"
+    [ "$(on_path)" -eq 1 ] || fail "$dir is $(on_path) times on PATH, expected once"
+    keys=$(product_keys)
+    [ "$(printf '%s\n' "$keys" | grep -c .)" -eq 1 ] || fail "installed apps: '$keys'"
+    [ "$(value "$keys" DisplayVersion)" = "$version" ] || fail "version is not $version"
+    [ "$(value "$keys" Publisher)" = "the kalkulator authors" ] || fail "no publisher"
+    [ "$(value "$keys" Language)" = 0x415 ] || fail "the language is not Polish"
+    code=${keys##*\\}
+    [ -f "$WINEPREFIX/drive_c/windows/Installer/$code/kalkulator.ico" ] ||
+        fail "no icon for the installed apps"
+}
+
+# What cmd finds before the install, it does not find through PATH.
+if [ "$scenario" = install ] && echo 7 474 z | wine cmd /c kalkulator.exe >/dev/null 2>&1; then
+    fail "kalkulator.exe is found before it is installed"
+fi
+installed "$msi"
+case $scenario in
+install)
+    check_installed 1.0.0
+    "$@" wine "$dir\\kalkulator.exe"
+    "$@" wine cmd /c kalkulator.exe
+    installed "$msi"
+    check_installed 1.0.0
+    ;;
+upgrade)
+    installed "$other"
+    check_installed 1.0.1
+    ;;
+downgrade)
+    installed "$other"
+    # 1603, a fatal error, as the 8 bits that a Unix exit status keeps.
+    [ "$status" -eq $((1603 % 256)) ] || fail "msiexec ended with $status, expected 1603"
+    # Wine's msiexec logs no message under /qn: the refusal's text is read
+    # from the package.
+    msiinfo export "$other" LaunchCondition | grep -q "Zainstalowana jest juz nowsza wersja" ||
+        fail "the refusal does not say that a later version is installed"
+    status=0
+    check_installed 1.0.0
+    ;;
+uninstall)
+    msiexec /x "$(winepath -w "$msi")"
+    [ "$status" -eq 0 ] || fail "msiexec /x ended with $status"
+    [ ! -e "$unix_dir" ] || fail "$dir is still there"
+    [ "$(shortcuts)" -eq 0 ] || fail "shortcuts are left"
+    [ -z "$(product_keys)" ] || fail "still among the installed apps"
+    ! wine reg query 'HKLM\Software\kalkulator' >/dev/null 2>&1 || fail "a registry key is left"
+    [ "$(on_path)" -eq 0 ] || fail "$dir is still on PATH"
+    ;;
+*) fail "no such scenario" ;;
+esac
