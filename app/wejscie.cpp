@@ -1,5 +1,7 @@
 #include "app/wejscie.h"
 
+#include "app/liczba.h"
+
 #include <cctype>
 #include <iostream>
 #include <string>
@@ -23,13 +25,23 @@ void odrzucResztaTokenu() {
     }
 }
 
+template <typename T> bool wyodrebnij(T& wartosc) {
+    return static_cast<bool>(std::cin >> wartosc);
+}
+
+// Numbers are read by the program's own rule: standard libraries differ in
+// what they take of a token such as "12x", "nan" or "1e-50".
+template <> bool wyodrebnij(float& wartosc) {
+    return wczytajLiczbe(*std::cin.rdbuf(), wartosc);
+}
+
 template <typename T> Odczyt czytajToken(T& wartosc) {
     // Skipping the blanks first tells the end of input apart from a bad token.
     std::cin >> std::ws;
     if (std::cin.peek() == kKoniec) {
         return Odczyt::koniec;
     }
-    if (std::cin >> wartosc) {
+    if (wyodrebnij(wartosc)) {
         return Odczyt::wartosc;
     }
     odrzucResztaTokenu();
