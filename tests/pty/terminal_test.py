@@ -19,7 +19,7 @@ from run import MENU, PLACEHOLDERS  # noqa: E402
 PROGRAM = None
 CLEAR = b"\x1b[H\x1b[2J\x1b[3J"
 TIMEOUT = 15  # seconds; only ever reached by a failing test
-U, I, LITERA = (PLACEHOLDERS[k].encode() for k in ("{U}", "{I}", "{litera}"))
+U, I, KOD, LITERA = (PLACEHOLDERS[k].encode() for k in ("{U}", "{I}", "{kod}", "{litera}"))
 MENU = MENU.encode()
 WRONG = PLACEHOLDERS["{zly}"].encode()
 
@@ -118,16 +118,20 @@ class TerminalTest(unittest.TestCase):
                 self.assertEqual(t.output, MENU + clear + WRONG + clear + U + I + b"2.5 Ohm\n")
 
     def test_pause_outlasts_bare_enter_and_ends_on_a_token(self):
-        for token in (b"z\n", b"5\n", b"-\n"):
-            with self.subTest(token=token):
-                t = self.start("xterm")
-                t.type(b"4 230 10\n")
-                t.read_until(b"2300W\n")
-                self.assertTrue(t.still_waits_after(b"\n"), "ended on a bare Enter")
-                self.assertTrue(t.still_waits_after(b"   \n\n"), "ended on blanks")
-                t.type(token)
-                t.finish(self)
-                self.assertEqual(t.output, MENU + CLEAR + U + I + b"2300W\n")
+        # A formula, a code and a letter: every kind of result waits.
+        for dialogue, shown in ((b"4 230 10\n", U + I + b"2300W\n"),
+                                (b"7 474\n", KOD + b"0.470000uF\n"),
+                                (b"8 K\n", LITERA + b"10%\n")):
+            for token in (b"z\n", b"5\n", b"-\n"):
+                with self.subTest(dialogue=dialogue, token=token):
+                    t = self.start("xterm")
+                    t.type(dialogue)
+                    t.read_until(shown)
+                    self.assertTrue(t.still_waits_after(b"\n"), "ended on a bare Enter")
+                    self.assertTrue(t.still_waits_after(b"   \n\n"), "ended on blanks")
+                    t.type(token)
+                    t.finish(self)
+                    self.assertEqual(t.output, MENU + CLEAR + shown)
 
     def test_letter_left_in_the_line_ends_the_pause(self):
         t = self.start("xterm")
@@ -144,8 +148,7 @@ class TerminalTest(unittest.TestCase):
         self.assertTrue(t.still_waits_after(b"9\n"), "ended on a wrong number")
         t.type(b"7 474 0\n")
         t.finish(self)
-        self.assertEqual(t.output, MENU + WRONG + WRONG + PLACEHOLDERS["{kod}"].encode()
-                         + b"0.470000uF\n")
+        self.assertEqual(t.output, MENU + WRONG + WRONG + KOD + b"0.470000uF\n")
 
 
 if __name__ == "__main__":
