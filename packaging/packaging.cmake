@@ -9,7 +9,9 @@ set(KALKULATOR_APP_ID org.example.kalkulator)
 set(KALKULATOR_MAINTAINER "${kalkulator_authors} <kalkulator@example.org>" CACHE STRING
     "Maintainer of the Debian package: name <address>")
 
-if(WIN32)
+if(EMSCRIPTEN)
+    # The page alone (web/web.cmake installs it): nothing for a system to install.
+elseif(WIN32)
     # Windows users get the program and its guide, in Polish, side by side;
     # the guide as Notepad reads it everywhere: CRLF, and UTF-8 with a BOM.
     install(TARGETS kalkulator RUNTIME DESTINATION .)
@@ -89,7 +91,10 @@ elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^arm")
     set(kalkulator_arch_suffix -armhf)
 endif()
 
-if(WIN32)
+if(EMSCRIPTEN)
+    set(CPACK_GENERATOR ZIP)
+    set(CPACK_SYSTEM_NAME web)
+elseif(WIN32)
     set(CPACK_GENERATOR ZIP)
     set(CPACK_SYSTEM_NAME win64)
     # The installer, from msitools (packaging/windows/msi.cmake).
@@ -127,7 +132,9 @@ Ohm's law, power, the time constants of an RC and an RL circuit, the
 capacitance that a capacitor's three-digit code stands for, and the
 tolerance of its letter. It asks for the quantities, prints one result
 line and waits for one more entry before it exits.]=])
-set(CPACK_STRIP_FILES ON)
+if(NOT EMSCRIPTEN) # a page has nothing to strip
+    set(CPACK_STRIP_FILES ON)
+endif()
 set(CPACK_SOURCE_GENERATOR "")
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/cpack-options.cmake)
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/cpack-pre-build.cmake)

@@ -4,18 +4,18 @@
 # as errors) and runs its tests.
 #
 # Usage: tests/run-all.sh [PRESET...]
-#   (default: dev asan fuzz release windows linux-arm64 linux-armhf)
+#   (default: dev asan fuzz release windows linux-arm64 linux-armhf web)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 presets=("$@")
-[ ${#presets[@]} -gt 0 ] || presets=(dev asan fuzz release windows linux-arm64 linux-armhf)
+[ ${#presets[@]} -gt 0 ] || presets=(dev asan fuzz release windows linux-arm64 linux-armhf web)
 
 packages=(cmake g++ make python3 git clang libclang-rt-14-dev clang-tidy clang-format cppcheck
     g++-mingw-w64-x86-64-posix wine64 binutils-mingw-w64-x86-64
     g++-aarch64-linux-gnu g++-arm-linux-gnueabi qemu-user
     lintian mandoc strip-nondeterminism unzip librsvg2-bin icoutils
-    desktop-file-utils appstream wixl msitools faketime)
+    desktop-file-utils appstream wixl msitools faketime emscripten chromium)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||
@@ -27,6 +27,11 @@ if [ ${#missing[@]} -gt 0 ]; then
     export DEBIAN_FRONTEND=noninteractive
     "${sudo[@]}" apt-get update -qq
     "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+# The page's terminal widget and the browser driver of its test, as pinned.
+if [[ " ${presets[*]} " == *" web "* ]]; then
+    npm ci --no-audit --no-fund --ignore-scripts
 fi
 
 for preset in "${presets[@]}"; do

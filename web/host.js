@@ -1,0 +1,66 @@
+// Under Node, kalkulator.js is the console program: standard input and output
+// of the process, byte for byte, a terminal where Node sees one, and TERM
+// from the environment. The page sets these hooks itself (terminal.js).
+if (typeof process == 'object' && process.versions && process.versions.node &&
+    !Module['zapisz']) {
+  var fs = require('fs');
+  Module['zapisz'] = function(fd, bajty) {
+    var zapisane = 0;
+    while (zapisane < bajty.length) {
+      try {
+        zapisane += fs.writeSync(fd, bajty, zapisane, bajty.length - zapisane);
+      } catch (e) {
+        if (e.code !== 'EAGAIN') {
+          return false;
+        }
+      }
+    }
+    return true;
+  };
+  Module['wczytaj'] = function(fd, ile) {
+    return new Promise(function(zwroc, odrzuc) {
+      var bufor = Buffer.alloc(Math.max(ile, 1));
+      (function czytaj() {
+        try {
+          zwroc(bufor.subarray(0, fs.readSync(fd, bufor, 0, bufor.length, null)));
+        } catch (e) {
+          if (e.code === 'EAGAIN') {
+            setTimeout(czytaj, 10); // a non-blocking terminal or pipe
+          } else if (e.code === 'EOF') {
+            zwroc(bufor.subarray(0, 0));
+          } else {
+            odrzuc(e);
+          }
+        }
+      })();
+    });
+  };
+  Module['czyTerminal'] = function(fd) {
+    return require('tty').isatty(fd);
+  };
+  Module['term'] = process.env['TERM'];
+}
+
+// The program decides on clearing the console by TERM, as on any Unix.
+Module['preRun'] = [].concat(Module['preRun'] || [], function() {
+  if (Module['term']) {
+    ENV['TERM'] = Module['term'];
+  }
+});
+
+// With Asyncify, main returns to its caller at its first read, and its real
+// return comes later, to no one: run it as an asynchronous call instead, and
+// exit with what it returns, as a process does.
+Module['noInitialRun'] = true;
+Module['onRuntimeInitialized'] = function() {
+  ccall('main', 'number', ['number', 'number'], [0, 0], { async: true }).then(function(status) {
+    try {
+      exit(status);
+    } catch (e) {
+      // How exit leaves the program: Node's has ended the process already.
+      if (!(e instanceof ExitStatus)) {
+        throw e;
+      }
+    }
+  });
+};
