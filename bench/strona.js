@@ -12,7 +12,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
-const puppeteer = require('puppeteer-core');
+const { launch } = require('../tests/web/chromium');
 
 const pageDir = path.resolve(process.argv[2] || 'build/web/page');
 const chromium = process.argv[3] || '/usr/bin/chromium';
@@ -53,13 +53,7 @@ async function main() {
   const work = fs.mkdtempSync(path.join(os.tmpdir(), 'kalkulator-bench-'));
   const empty = path.join(work, 'empty.html');
   fs.writeFileSync(empty, '<!DOCTYPE html><html lang="pl"><title>-</title></html>\n');
-  const browser = await puppeteer.launch({
-    executablePath: chromium,
-    headless: true,
-    userDataDir: path.join(work, 'profile'),
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-  });
+  const browser = await launch(chromium, work);
   try {
     const times = { empty: [], page: [] };
     await opening(browser, 'file://' + path.join(pageDir, 'index.html'), MENU_8); // warm-up

@@ -10,7 +10,7 @@ const { execFileSync } = require('child_process');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
-const puppeteer = require('puppeteer-core');
+const { launch } = require('./chromium');
 
 const [zip, chromium] = process.argv.slice(2);
 const MENU_8 = '[8] Oblicz Tolerancje Kondensatora Po Literze';
@@ -50,13 +50,7 @@ async function type(page, keys) {
 
 async function main() {
   const work = fs.mkdtempSync(path.join(os.tmpdir(), 'kalkulator-web-'));
-  const browser = await puppeteer.launch({
-    executablePath: chromium,
-    headless: true,
-    userDataDir: path.join(work, 'profile'),
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-  });
+  const browser = await launch(chromium, work);
   try {
     execFileSync('unzip', ['-q', zip, '-d', work]);
     const folder = fs.readdirSync(work).find((name) => name.startsWith('kalkulator-'));
