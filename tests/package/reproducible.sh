@@ -11,10 +11,14 @@ source=$(cd "${2:-$(dirname "$0")/../..}" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# The tree as it stands, its history included, for the time of its last commit.
+# The tree as it stands, its history included, for the time of its last commit;
+# the npm packages, which the page only copies from, are shared.
 copy() {
     mkdir -p "$1"
-    tar -C "$source" --exclude=./build -cf - . | tar -C "$1" -xf -
+    tar -C "$source" --exclude=./build --exclude=./node_modules -cf - . | tar -C "$1" -xf -
+    if [ -d "$source/node_modules" ]; then
+        ln -s "$source/node_modules" "$1/node_modules"
+    fi
 }
 
 # Configures, builds and packages the copy in folder $1 with umask $2 and time
