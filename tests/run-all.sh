@@ -14,7 +14,7 @@ presets=("$@")
 packages=(cmake g++ make python3 git clang libclang-rt-14-dev clang-tidy clang-format cppcheck
     g++-mingw-w64-x86-64-posix wine64 binutils-mingw-w64-x86-64
     g++-aarch64-linux-gnu g++-arm-linux-gnueabi qemu-user
-    lintian mandoc strip-nondeterminism unzip librsvg2-bin icoutils
+    libgtest-dev lintian mandoc strip-nondeterminism unzip librsvg2-bin icoutils
     desktop-file-utils appstream wixl msitools faketime emscripten chromium)
 missing=()
 for package in "${packages[@]}"; do

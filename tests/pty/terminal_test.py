@@ -3,7 +3,7 @@
 console is cleared only on a terminal that understands control sequences, and
 the final pause outlasts a bare Enter but ends on a token.
 
-Usage: terminal_test.py PATH_TO_KALKULATOR
+Usage: terminal_test.py COMMAND...   (the program, with what runs it, if anything)
 """
 import os
 import select
@@ -36,7 +36,7 @@ class Terminal:
         env = {k: v for k, v in os.environ.items() if k != "TERM"}
         if term is not None:
             env["TERM"] = term
-        self.proc = subprocess.Popen([PROGRAM], stdin=self.slave, stdout=self.slave,
+        self.proc = subprocess.Popen(PROGRAM, stdin=self.slave, stdout=self.slave,
                                      stderr=subprocess.PIPE, env=env, start_new_session=True)
         self.output = b""
 
@@ -152,5 +152,5 @@ class TerminalTest(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    PROGRAM = sys.argv.pop(1)
+    PROGRAM, sys.argv[1:] = sys.argv[1:], []
     unittest.main()
