@@ -10,7 +10,7 @@ if (typeof process == 'object' && process.versions && process.versions.node &&
       try {
         zapisane += fs.writeSync(fd, bajty, zapisane, bajty.length - zapisane);
       } catch (e) {
-        if (e.code !== 'EAGAIN') {
+        if (e.code !== 'EAGAIN') { // a non-blocking pipe that is full just now
           return false;
         }
       }
