@@ -4,15 +4,19 @@
 // host's: Module.wczytaj, Module.zapisz and Module.czyTerminal, set by
 // host.js under Node and by terminal.js on the page.
 mergeInto(LibraryManager.library, {
-  // The buffers of a readv or writev: [{poczatek, dlugosc}].
+  // The buffers of a readv or writev, [{poczatek, dlugosc}], and their
+  // length in all, as wektory.razem.
   $kalkulatorWektory: function(iov, iovcnt) {
     var wektory = [];
+    wektory.razem = 0;
     for (var i = 0; i < iovcnt; i++) {
       var wektor = iov + i * {{{ C_STRUCTS.iovec.__size__ }}};
+      var dlugosc = {{{ makeGetValue('wektor', C_STRUCTS.iovec.iov_len, 'i32') }}} >>> 0;
       wektory.push({
         poczatek: {{{ makeGetValue('wektor', C_STRUCTS.iovec.iov_base, 'i32') }}} >>> 0,
-        dlugosc: {{{ makeGetValue('wektor', C_STRUCTS.iovec.iov_len, 'i32') }}} >>> 0
+        dlugosc: dlugosc
       });
+      wektory.razem += dlugosc;
     }
     return wektory;
   },
@@ -26,9 +30,7 @@ mergeInto(LibraryManager.library, {
   fd_write__sig: 'iiiii',
   fd_write: function(fd, iov, iovcnt, pnum) {
     var wektory = kalkulatorWektory(iov, iovcnt);
-    var razem = 0;
-    wektory.forEach(function(w) { razem += w.dlugosc; });
-    var bajty = new Uint8Array(razem);
+    var bajty = new Uint8Array(wektory.razem);
     var miejsce = 0;
     wektory.forEach(function(w) {
       bajty.set(HEAPU8.subarray(w.poczatek, w.poczatek + w.dlugosc), miejsce);
@@ -37,7 +39,7 @@ mergeInto(LibraryManager.library, {
     if (!Module['zapisz'](fd, bajty)) {
       return {{{ cDefine('EIO') }}};
     }
-    {{{ makeSetValue('pnum', 0, 'razem', 'i32') }}};
+    {{{ makeSetValue('pnum', 0, 'bajty.length', 'i32') }}};
     return 0;
   },
 
@@ -48,9 +50,7 @@ mergeInto(LibraryManager.library, {
   fd_read: function(fd, iov, iovcnt, pnum) {
     return Asyncify.handleSleep(function(wakeUp) {
       var wektory = kalkulatorWektory(iov, iovcnt);
-      var razem = 0;
-      wektory.forEach(function(w) { razem += w.dlugosc; });
-      Module['wczytaj'](fd, razem).then(function(bajty) {
+      Module['wczytaj'](fd, wektory.razem).then(function(bajty) {
         var miejsce = 0;
         wektory.forEach(function(w) {
           var kawalek = bajty.subarray(miejsce, miejsce + w.dlugosc);

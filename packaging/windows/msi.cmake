@@ -31,16 +31,15 @@ foreach(component program guide shortcuts)
     kalkulator_uuid(component_${component} "component ${component}")
 endforeach()
 configure_file(${source}/kalkulator.wxs.in ${stage}/kalkulator.wxs @ONLY)
-file(COPY ${CPACK_KALKULATOR_ICO} DESTINATION ${stage})
+file(COPY ${CPACK_KALKULATOR_ICO} ${source}/environment.idt DESTINATION ${stage})
 
-set(inputs kalkulator.wxs kalkulator.exe CZYTAJ.txt kalkulator.ico)
+set(inputs kalkulator.wxs kalkulator.exe CZYTAJ.txt kalkulator.ico environment.idt)
 set(contents "")
 foreach(input IN LISTS inputs)
     file(SHA256 ${stage}/${input} sum)
     string(APPEND contents "${input} ${sum}\n")
 endforeach()
-file(SHA256 ${source}/environment.idt sum)
-kalkulator_uuid(package_code "package ${contents}environment.idt ${sum}\n")
+kalkulator_uuid(package_code "package ${contents}")
 
 set(epoch $ENV{SOURCE_DATE_EPOCH})
 string(TIMESTAMP when "%Y-%m-%d %H:%M:%S" UTC) # at SOURCE_DATE_EPOCH
@@ -49,7 +48,6 @@ kalkulator_msi_run(COMMAND touch -d @${epoch} ${inputs})
 # wixl wants its sources relative to the working folder.
 kalkulator_msi_run(COMMAND ${at_epoch} ${CPACK_KALKULATOR_WIXL} --arch x64
     -o ${CPACK_PACKAGE_FILE_NAME}.msi kalkulator.wxs)
-file(COPY ${source}/environment.idt DESTINATION ${stage})
 kalkulator_msi_run(COMMAND ${at_epoch} ${CPACK_KALKULATOR_MSIBUILD} ${msi}
     -i environment.idt
     -s "Kalkulator" "${CPACK_PACKAGE_VENDOR}" "x64\;1045" "${package_code}")

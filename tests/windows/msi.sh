@@ -10,8 +10,8 @@
 #   upgrade    OTHER_MSI, a later version, replaces MSI
 #   downgrade  OTHER_MSI, an earlier version, is refused after MSI
 #   uninstall  leaves no file, shortcut, registry key or PATH entry
-#   DIALOGUE is the command that checks one dialogue, given the program's
-#   command as its last words.
+#   DIALOGUE is the command that checks one dialogue under Wine, given the
+#   Windows command line that starts the program as its last words.
 set -eu
 absolute() { (cd "$(dirname "$1")" && echo "$PWD/$(basename "$1")"); }
 scenario=$1 msi=$(absolute "$2") other=
@@ -80,8 +80,8 @@ installed "$msi"
 case $scenario in
 install)
     check_installed 1.0.0
-    "$@" wine "$dir\\kalkulator.exe"
-    "$@" wine cmd /c kalkulator.exe
+    "$@" "$dir\\kalkulator.exe"
+    "$@" cmd /c kalkulator.exe
     installed "$msi"
     check_installed 1.0.0
     ;;
