@@ -1,9 +1,20 @@
 # Build for JavaScript with Debian's emscripten (em++): kalkulator.js runs as
 # the console program under Node, which the tests use to run it, and inside
-# the page (web/). Debian's em++ finds its Node modules (acorn and others)
-# only through NODE_PATH, which the web presets set.
+# the page (web/).
 set(kalkulator_emscripten_root /usr/share/emscripten)
 if(DEFINED ENV{EMSCRIPTEN_ROOT})
     set(kalkulator_emscripten_root $ENV{EMSCRIPTEN_ROOT})
 endif()
 include(${kalkulator_emscripten_root}/cmake/Modules/Platform/Emscripten.cmake)
+
+# Debian's em++ finds its Node modules (acorn and others) only through
+# NODE_PATH: given here to every compile and link, and to the compiler checks
+# of this configure, so that the build needs nothing from the environment.
+if(NOT DEFINED ENV{NODE_PATH} AND EXISTS /usr/share/nodejs/acorn)
+    set(ENV{NODE_PATH} /usr/share/nodejs)
+endif()
+if(DEFINED ENV{NODE_PATH})
+    set(kalkulator_node_env ${CMAKE_COMMAND} -E env NODE_PATH=$ENV{NODE_PATH})
+    set(CMAKE_CXX_COMPILER_LAUNCHER ${kalkulator_node_env} CACHE STRING "")
+    set(CMAKE_CXX_LINKER_LAUNCHER ${kalkulator_node_env} CACHE STRING "")
+endif()

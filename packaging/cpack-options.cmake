@@ -1,4 +1,12 @@
-# Read by cpack before it makes each package. Every time written into a
+# Read by cpack before it makes each package.
+
+# Every package carries the program's icon.
+if(NOT CPACK_KALKULATOR_ICONS)
+    message(FATAL_ERROR "The packages carry the program's icon, which this build could not "
+        "draw: apt-get install ${CPACK_KALKULATOR_ICON_PACKAGES}, then configure again")
+endif()
+
+# Every time written into a
 # package is the time of the last commit, so that the same sources give the
 # same bytes whenever they are packaged; SOURCE_DATE_EPOCH set by the caller
 # wins, and outside git a fixed time stands in.

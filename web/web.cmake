@@ -1,16 +1,16 @@
 # kalkulator for JavaScript (the web preset): the same program as kalkulator.js,
 # one file with the WebAssembly inside, which runs as the console program
-# under Node and inside the page, and the page itself: index.html with the
-# xterm.js terminal widget, all of it working offline, from file:// too.
+# under Node and inside the page, and the page itself: index.html with its
+# console, its manifest and icons for a phone's home screen, and a service
+# worker that keeps it for working offline once hosted; from file:// it
+# works offline as it is.
 
 set(web ${PROJECT_SOURCE_DIR}/web)
-set(xterm ${PROJECT_SOURCE_DIR}/node_modules/@xterm/xterm)
-if(NOT EXISTS ${xterm}/lib/xterm.js)
-    message(FATAL_ERROR "The page needs xterm.js from npm: run `npm ci` in ${PROJECT_SOURCE_DIR}")
-endif()
 
 set_target_properties(kalkulator PROPERTIES SUFFIX .js)
 target_link_options(kalkulator PRIVATE
+    # The smallest code: less to download, decode and compile on a phone.
+    -Oz
     # The program blocks in its reads; the page can only wait for a key
     # asynchronously. Asyncify unwinds the program at each read and resumes
     # it with the bytes, with no threads or cross-origin isolation.
@@ -21,29 +21,51 @@ target_link_options(kalkulator PRIVATE
     -sEXIT_RUNTIME=1 -sFILESYSTEM=0 -sALLOW_MEMORY_GROWTH=1
     --js-library=${web}/streams.js --pre-js=${web}/host.js
     --extern-post-js=${web}/run-node.js)
+target_compile_options(kalkulator_core PRIVATE -Oz)
+target_compile_options(kalkulator PRIVATE -Oz)
 set_property(TARGET kalkulator APPEND PROPERTY LINK_DEPENDS
     ${web}/streams.js ${web}/host.js ${web}/run-node.js)
 
 # The page in one folder of the build, as the zip holds it.
 set(KALKULATOR_PAGE_DIR ${PROJECT_BINARY_DIR}/page)
-set(page_files ${web}/index.html ${web}/terminal.js ${web}/page.css
-    ${xterm}/lib/xterm.js ${xterm}/css/xterm.css)
-set(page_copies)
-foreach(file IN LISTS page_files)
+set(page_sources ${web}/index.html ${web}/konsola.js ${web}/page.css
+    ${web}/manifest.webmanifest)
+set(page_files kalkulator.js)
+foreach(file IN LISTS page_sources)
     get_filename_component(name ${file} NAME)
-    list(APPEND page_copies ${KALKULATOR_PAGE_DIR}/${name})
+    list(APPEND page_files ${name})
 endforeach()
-add_custom_command(OUTPUT ${page_copies} ${KALKULATOR_PAGE_DIR}/xterm-LICENSE.txt
-        ${KALKULATOR_PAGE_DIR}/kalkulator.png ${KALKULATOR_PAGE_DIR}/kalkulator.js
+
+# Icons for the tab, the home screen and the installed app; the maskable one
+# has the drawing in the middle of a full square, as a phone's mask needs.
+if(KALKULATOR_ICONS)
+    file(READ ${KALKULATOR_ICON_SVG} drawing)
+    string(REGEX REPLACE "^.*<svg[^>]*>(.*)</svg>.*$" "\\1" drawing "${drawing}")
+    file(WRITE ${PROJECT_BINARY_DIR}/icons/maskowalna.svg
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
+        "viewBox=\"0 0 256 256\"><rect width=\"256\" height=\"256\" fill=\"#2b3440\"/>"
+        "<g transform=\"translate(51.2 51.2) scale(0.6)\">${drawing}</g></svg>\n")
+    kalkulator_draw_icon(${KALKULATOR_ICON_SVG} 192 ${KALKULATOR_PAGE_DIR}/kalkulator-192.png)
+    kalkulator_draw_icon(${KALKULATOR_ICON_SVG} 512 ${KALKULATOR_PAGE_DIR}/kalkulator-512.png)
+    kalkulator_draw_icon(${PROJECT_BINARY_DIR}/icons/maskowalna.svg 512
+        ${KALKULATOR_PAGE_DIR}/kalkulator-maskowalna-512.png)
+    list(APPEND page_files kalkulator-192.png kalkulator-512.png kalkulator-maskowalna-512.png)
+endif()
+
+list(TRANSFORM page_sources REPLACE "^.*/" "${KALKULATOR_PAGE_DIR}/" OUTPUT_VARIABLE page_copies)
+list(TRANSFORM page_files PREPEND ${KALKULATOR_PAGE_DIR}/ OUTPUT_VARIABLE page_paths)
+set(service_worker ${KALKULATOR_PAGE_DIR}/sw.js)
+add_custom_command(OUTPUT ${page_copies} ${KALKULATOR_PAGE_DIR}/kalkulator.js ${service_worker}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${KALKULATOR_PAGE_DIR}
-    COMMAND ${CMAKE_COMMAND} -E copy ${page_files} ${KALKULATOR_PAGE_DIR}
-    COMMAND ${CMAKE_COMMAND} -E copy ${xterm}/LICENSE ${KALKULATOR_PAGE_DIR}/xterm-LICENSE.txt
-    COMMAND ${CMAKE_COMMAND} -E copy ${KALKULATOR_ICON_DIR}/256x256.png
-        ${KALKULATOR_PAGE_DIR}/kalkulator.png
+    COMMAND ${CMAKE_COMMAND} -E copy ${page_sources} ${KALKULATOR_PAGE_DIR}
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:kalkulator> ${KALKULATOR_PAGE_DIR}
-    DEPENDS ${page_files} ${xterm}/LICENSE ${KALKULATOR_ICON_DIR}/256x256.png kalkulator
+    COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${web}/sw.js.in -DOUTPUT=${service_worker}
+        -DDIR=${KALKULATOR_PAGE_DIR} "-DFILES=${page_files}" -DVERSION=${PROJECT_VERSION}
+        -P ${web}/service-worker.cmake
+    DEPENDS ${page_sources} ${web}/sw.js.in ${web}/service-worker.cmake kalkulator
+        ${KALKULATOR_ICON_SVG}
     COMMENT "Putting the page together" VERBATIM)
-add_custom_target(kalkulator_page ALL DEPENDS ${page_copies} ${KALKULATOR_PAGE_DIR}/kalkulator.js)
+add_custom_target(kalkulator_page ALL DEPENDS ${page_copies} ${service_worker})
 add_dependencies(kalkulator_page kalkulator_icons)
 
 install(DIRECTORY ${KALKULATOR_PAGE_DIR}/ DESTINATION .)

@@ -1,42 +1,48 @@
 # The program's icon in the sizes that the Linux desktops (hicolor PNGs and
-# the scalable drawing) and Windows (one multi-size .ico) look for, all drawn
-# from kalkulator.svg at build time by rsvg-convert and icotool.
+# the scalable drawing), Windows (one multi-size .ico) and the page look for,
+# all drawn from kalkulator.svg at build time by rsvg-convert and icotool.
+# Without the two tools the program builds all the same, without icons; only
+# the packages, which carry them, then refuse to be made.
 #
 # Sets KALKULATOR_ICONS (TRUE once the icons will be made), KALKULATOR_ICON_DIR
-# (build folder of the PNGs, named NxN.png), KALKULATOR_ICO (the .ico) and the
-# target kalkulator_icons.
+# (build folder of the PNGs, named NxN.png), KALKULATOR_ICO (the .ico), the
+# target kalkulator_icons and the function kalkulator_draw_icon.
 
 set(KALKULATOR_ICON_SVG ${CMAKE_CURRENT_LIST_DIR}/kalkulator.svg)
 set(KALKULATOR_ICON_SIZES 16 22 24 32 48 64 128 256)
 set(KALKULATOR_ICON_DIR ${PROJECT_BINARY_DIR}/icons)
 set(KALKULATOR_ICO ${KALKULATOR_ICON_DIR}/kalkulator.ico)
+set(KALKULATOR_ICON_PACKAGES "librsvg2-bin icoutils")
 # Windows takes 16 to 64 as bitmaps; 256 goes in as PNG, as Windows Vista and
 # later read it.
 set(ico_sizes 16 24 32 48 64)
 
+add_custom_target(kalkulator_icons ALL)
 find_program(KALKULATOR_RSVG_CONVERT rsvg-convert)
 find_program(KALKULATOR_ICOTOOL icotool)
 if(KALKULATOR_RSVG_CONVERT AND KALKULATOR_ICOTOOL)
     set(KALKULATOR_ICONS TRUE)
-elseif(WIN32)
-    message(FATAL_ERROR "rsvg-convert and icotool draw the icon of kalkulator.exe: "
-        "apt-get install librsvg2-bin icoutils")
 else()
     set(KALKULATOR_ICONS FALSE)
-    message(WARNING "rsvg-convert or icotool is missing (apt-get install librsvg2-bin "
-        "icoutils): the program builds, but is installed without its icons")
+    message(WARNING "rsvg-convert or icotool is missing (apt-get install "
+        "${KALKULATOR_ICON_PACKAGES}): the program builds without its icons, and "
+        "cpack will not make the packages")
     return()
 endif()
 
-set(pngs)
-foreach(size IN LISTS KALKULATOR_ICON_SIZES)
-    set(png ${KALKULATOR_ICON_DIR}/${size}x${size}.png)
+# Draws SVG at SIZE pixels square into PNG, made by the target kalkulator_icons.
+function(kalkulator_draw_icon svg size png)
+    get_filename_component(folder ${png} DIRECTORY)
     add_custom_command(OUTPUT ${png}
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${KALKULATOR_ICON_DIR}
-        COMMAND ${KALKULATOR_RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${KALKULATOR_ICON_SVG}
-        DEPENDS ${KALKULATOR_ICON_SVG}
-        COMMENT "Drawing the ${size}x${size} icon" VERBATIM)
-    list(APPEND pngs ${png})
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+        COMMAND ${KALKULATOR_RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${svg}
+        DEPENDS ${svg}
+        COMMENT "Drawing ${png}" VERBATIM)
+    set_property(TARGET kalkulator_icons APPEND PROPERTY SOURCES ${png})
+endfunction()
+
+foreach(size IN LISTS KALKULATOR_ICON_SIZES)
+    kalkulator_draw_icon(${KALKULATOR_ICON_SVG} ${size} ${KALKULATOR_ICON_DIR}/${size}x${size}.png)
 endforeach()
 
 list(TRANSFORM ico_sizes REPLACE "(.+)" "${KALKULATOR_ICON_DIR}/\\1x\\1.png" OUTPUT_VARIABLE ico_pngs)
@@ -45,5 +51,4 @@ add_custom_command(OUTPUT ${KALKULATOR_ICO}
     COMMAND ${KALKULATOR_ICOTOOL} -c -o ${KALKULATOR_ICO} ${ico_pngs} -r ${ico_large}
     DEPENDS ${ico_pngs} ${ico_large}
     COMMENT "Making kalkulator.ico" VERBATIM)
-
-add_custom_target(kalkulator_icons ALL DEPENDS ${pngs} ${KALKULATOR_ICO})
+set_property(TARGET kalkulator_icons APPEND PROPERTY SOURCES ${KALKULATOR_ICO})

@@ -1,0 +1,97 @@
+// The page hosted as a static folder: the zip unpacked and served from
+// 127.0.0.1 by a small server that this test starts and stops, opened in
+// headless Chromium. Its manifest parses cleanly and Chromium finds nothing
+// that keeps it from being installed; its service worker takes control; and
+// with the server gone, the page still opens and runs a dialogue.
+//
+// Usage: node hosted.js ZIP CHROMIUM
+'use strict';
+const assert = require('assert');
+const { execFileSync } = require('child_process');
+const fs = require('fs');
+const http = require('http');
+const os = require('os');
+const path = require('path');
+const { launch } = require('./chromium');
+const { MENU_8, END, LINES, waitFor, showing, run } = require('./strona');
+
+const [zip, chromium] = process.argv.slice(2);
+const TYPES = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
+  '.png': 'image/png', '.webmanifest': 'application/manifest+json', '.txt': 'text/plain',
+};
+
+function serve(folder) {
+  const server = http.createServer((request, response) => {
+    let name = decodeURIComponent(new URL(request.url, 'http://x').pathname).replace(/^\/+/, '');
+    name = name === '' ? 'index.html' : name;
+    const file = path.join(folder, name);
+    if (name.includes('..') || !fs.existsSync(file)) {
+      response.writeHead(404).end();
+      return;
+    }
+    response.writeHead(200, { 'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream' });
+    response.end(fs.readFileSync(file));
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
+
+async function main() {
+  const work = fs.mkdtempSync(path.join(os.tmpdir(), 'kalkulator-hosted-'));
+  const browser = await launch(chromium, work);
+  let server = null;
+  try {
+    execFileSync('unzip', ['-q', zip, '-d', work]);
+    const folder = fs.readdirSync(work).find((name) => name.startsWith('kalkulator-'));
+    server = await serve(path.join(work, folder));
+    const url = `http://127.0.0.1:${server.address().port}/`;
+
+    const page = await browser.newPage();
+    const errors = [];
+    page.on('pageerror', (error) => errors.push(String(error)));
+    const lines = () => page.evaluate(LINES);
+    await page.goto(url);
+    await waitFor(lines, 'the menu', showing(MENU_8));
+
+    const cdp = await page.createCDPSession();
+    const manifest = await cdp.send('Page.getAppManifest');
+    assert.ok(manifest.url.endsWith('/manifest.webmanifest'), `manifest at ${manifest.url}`);
+    assert.deepStrictEqual(manifest.errors, [], 'the manifest has errors');
+    const parsed = JSON.parse(manifest.data);
+    assert.strictEqual(parsed.lang, 'pl');
+    assert.ok(parsed.icons.some((icon) => icon.purpose === 'maskable'), 'no maskable icon');
+    // Chromium looks at the manifest's icons only once it has them all.
+    const deadline = Date.now() + 20000;
+    let installability;
+    do {
+      installability = (await cdp.send('Page.getInstallabilityErrors')).installabilityErrors;
+    } while (installability.length > 0 && Date.now() < deadline &&
+      await new Promise((resolve) => setTimeout(resolve, 200, true)));
+    assert.deepStrictEqual(installability, [], 'Chromium would not install the page');
+
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null,
+      { timeout: 20000 });
+
+    // Offline: no server at all, not even a connection kept alive.
+    server.closeAllConnections();
+    await new Promise((resolve) => server.close(resolve));
+    server = null;
+    await page.reload();
+    await waitFor(lines, 'the menu offline', showing(MENU_8));
+    for (const entry of ['6', '0.5', '100', 'z']) {
+      await page.keyboard.type(entry);
+      await page.keyboard.press('Enter');
+    }
+    const shown = await waitFor(lines, 'the end of the run offline', showing(END));
+    assert.ok(shown.includes('0.005 S'), `offline:\n${shown.join('\n')}`);
+    assert.deepStrictEqual(errors, [], 'the page had errors');
+  } finally {
+    if (server) {
+      server.close();
+    }
+    await browser.close();
+    fs.rmSync(work, { recursive: true, force: true });
+  }
+}
+
+run(main);

@@ -1,0 +1,36 @@
+// What the page's tests share: the console as shown, waiting for it, and the
+// texts that mark the menu and the end of a run.
+'use strict';
+
+exports.MENU_8 = '[8] Oblicz Tolerancje Kondensatora Po Literze';
+exports.END = 'Program zakończył działanie.';
+exports.TIMEOUT = 20000;
+
+// The console's lines, as a function for the page to run.
+exports.LINES = "document.getElementById('ekran').textContent.split('\\n')";
+
+// Waits until test(lines) holds for what read() returns.
+exports.waitFor = async (read, what, test) => {
+  const deadline = Date.now() + exports.TIMEOUT;
+  for (;;) {
+    const lines = await read();
+    if (test(lines)) {
+      return lines;
+    }
+    if (Date.now() > deadline) {
+      throw new Error(`waited for ${what}; the console shows:\n${lines.join('\n')}`);
+    }
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+};
+
+exports.showing = (text) => (lines) => lines.some((line) => line.includes(text));
+
+// Runs main, and says how it went as test runners do.
+exports.run = (main) => main().then(() => {
+  console.log('1 passed, 0 failed');
+}, (error) => {
+  console.error(error);
+  console.log('0 passed, 1 failed');
+  process.exit(1);
+});
