@@ -1,9 +1,11 @@
 // What the page costs a browser, beside an empty page measured in the same
 // run: the bytes it takes (each file as stored and gzipped, as a web server
-// sends it) and the time from opening it from file:// in headless Chromium
-// to the menu on the screen, the median of several openings; the empty page
-// is timed to its load event. Times vary with the machine, so their ratio is
-// the figure to compare.
+// sends it) and the time from opening it, served from 127.0.0.1, in headless
+// Chromium to the menu on the screen, by the page's own clock, the median of
+// several openings, each in a fresh browser context as on a first visit; the
+// empty page is timed to its load event. Both at full speed and with the processor slowed 4 times,
+// as on a mid-range phone. Times vary with the machine, so the ratios are the
+// figures to compare.
 //
 // Usage: node bench/strona.js [PAGE_DIR] [CHROMIUM]
 //   (default: build/web/page, /usr/bin/chromium; build the web preset first)
@@ -13,27 +15,42 @@ const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
 const { launch } = require('../tests/web/chromium');
+const { serve, url, stop } = require('../tests/web/serwer');
+const { MENU_8 } = require('../tests/web/strona');
 
 const pageDir = path.resolve(process.argv[2] || 'build/web/page');
 const chromium = process.argv[3] || '/usr/bin/chromium';
-const OPENINGS = 15;
-const MENU_8 = '[8] Oblicz Tolerancje Kondensatora Po Literze';
+const OPENINGS = 25;
+const SLOWDOWNS = [1, 4];
 
 const kib = (bytes) => (bytes / 1024).toFixed(0);
 const median = (values) => values.sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
-async function opening(browser, url, ready) {
-  const page = await browser.newPage();
-  const start = process.hrtime.bigint();
-  await page.goto(url, { waitUntil: 'load' });
+// Milliseconds from the start of the navigation, by the page's own clock:
+// to the load event of an empty page, or to the menu's last line on the
+// screen, which an observer installed before the page's scripts notes.
+async function opening(browser, address, slowdown, ready) {
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
+  const cdp = await page.createCDPSession();
+  await cdp.send('Emulation.setCPUThrottlingRate', { rate: slowdown });
+  await page.evaluateOnNewDocument((line) => {
+    new MutationObserver((changes, observer) => {
+      const ekran = document.getElementById('ekran');
+      if (ekran !== null && ekran.textContent.includes(line)) {
+        window.kalkulatorMenu = performance.now();
+        observer.disconnect();
+      }
+    }).observe(document, { subtree: true, childList: true, characterData: true });
+  }, ready || '');
+  await page.goto(address, { waitUntil: 'load' });
+  let milliseconds;
   if (ready) {
-    await page.waitForFunction((line) => {
-      const rows = document.querySelector('.xterm-rows');
-      return rows !== null && rows.textContent.replace(/\u00a0/g, ' ').includes(line);
-    }, { polling: 'raf' }, ready);
+    milliseconds = await (await page.waitForFunction(() => window.kalkulatorMenu)).jsonValue();
+  } else {
+    milliseconds = await page.evaluate(() => performance.getEntriesByType('navigation')[0].loadEventEnd);
   }
-  const milliseconds = Number(process.hrtime.bigint() - start) / 1e6;
-  await page.close();
+  await context.close();
   return milliseconds;
 }
 
@@ -51,23 +68,30 @@ async function main() {
   console.log(`| the whole page | ${kib(raw)} | ${kib(gzipped)} |\n`);
 
   const work = fs.mkdtempSync(path.join(os.tmpdir(), 'kalkulator-bench-'));
-  const empty = path.join(work, 'empty.html');
-  fs.writeFileSync(empty, '<!DOCTYPE html><html lang="pl"><title>-</title></html>\n');
+  fs.writeFileSync(path.join(work, 'empty.html'),
+    '<!DOCTYPE html><html lang="pl"><title>-</title></html>\n');
+  const page = await serve(pageDir);
+  const empty = await serve(work);
   const browser = await launch(chromium, work);
   try {
-    const times = { empty: [], page: [] };
-    await opening(browser, 'file://' + path.join(pageDir, 'index.html'), MENU_8); // warm-up
-    for (let i = 0; i < OPENINGS; i++) {
-      times.empty.push(await opening(browser, 'file://' + empty, null));
-      times.page.push(await opening(browser, 'file://' + path.join(pageDir, 'index.html'), MENU_8));
+    console.log('| processor | empty page, to load: median ms | kalkulator, to the menu: median ms | ratio |');
+    console.log('|---|---:|---:|---:|');
+    for (const slowdown of SLOWDOWNS) {
+      const times = { empty: [], page: [] };
+      await opening(browser, url(page), slowdown, MENU_8); // warm-up
+      for (let i = 0; i < OPENINGS; i++) {
+        times.empty.push(await opening(browser, url(empty) + 'empty.html', slowdown, null));
+        times.page.push(await opening(browser, url(page), slowdown, MENU_8));
+      }
+      const blank = median(times.empty);
+      const menu = median(times.page);
+      const speed = slowdown === 1 ? 'full speed' : `slowed ${slowdown} times`;
+      console.log(`| ${speed} | ${blank.toFixed(0)} | ${menu.toFixed(0)} | ${(menu / blank).toFixed(2)} |`);
     }
-    const blank = median(times.empty);
-    const menu = median(times.page);
-    console.log('| opened | median ms | vs empty page |\n|---|---:|---:|');
-    console.log(`| empty page, to load | ${blank.toFixed(0)} | 1.00 |`);
-    console.log(`| kalkulator, to the menu | ${menu.toFixed(0)} | ${(menu / blank).toFixed(2)} |`);
   } finally {
     await browser.close();
+    await stop(page);
+    await stop(empty);
     fs.rmSync(work, { recursive: true, force: true });
   }
 }

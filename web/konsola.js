@@ -23,8 +23,17 @@
   // A control sequence: its parameters and its final character.
   var STEROWANIE = /\x1b\[([0-9;?]*)([@-~])/;
 
+  // To the last line, once a frame: the program writes line by line, and
+  // each scroll of its own would lay the page out again.
+  var przewijanie = false;
   function przewin() {
-    ekran.scrollTop = ekran.scrollHeight;
+    if (!przewijanie) {
+      przewijanie = true;
+      requestAnimationFrame(function () {
+        przewijanie = false;
+        ekran.scrollTop = ekran.scrollHeight;
+      });
+    }
   }
 
   function dopisz(tekst) {

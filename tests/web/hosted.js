@@ -9,32 +9,13 @@
 const assert = require('assert');
 const { execFileSync } = require('child_process');
 const fs = require('fs');
-const http = require('http');
 const os = require('os');
 const path = require('path');
 const { launch } = require('./chromium');
+const { serve, url: address, stop } = require('./serwer');
 const { MENU_8, END, LINES, waitFor, showing, run } = require('./strona');
 
 const [zip, chromium] = process.argv.slice(2);
-const TYPES = {
-  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
-  '.png': 'image/png', '.webmanifest': 'application/manifest+json', '.txt': 'text/plain',
-};
-
-function serve(folder) {
-  const server = http.createServer((request, response) => {
-    let name = decodeURIComponent(new URL(request.url, 'http://x').pathname).replace(/^\/+/, '');
-    name = name === '' ? 'index.html' : name;
-    const file = path.join(folder, name);
-    if (name.includes('..') || !fs.existsSync(file)) {
-      response.writeHead(404).end();
-      return;
-    }
-    response.writeHead(200, { 'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream' });
-    response.end(fs.readFileSync(file));
-  });
-  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
-}
 
 async function main() {
   const work = fs.mkdtempSync(path.join(os.tmpdir(), 'kalkulator-hosted-'));
@@ -44,7 +25,7 @@ async function main() {
     execFileSync('unzip', ['-q', zip, '-d', work]);
     const folder = fs.readdirSync(work).find((name) => name.startsWith('kalkulator-'));
     server = await serve(path.join(work, folder));
-    const url = `http://127.0.0.1:${server.address().port}/`;
+    const url = address(server);
 
     const page = await browser.newPage();
     const errors = [];
@@ -73,8 +54,7 @@ async function main() {
       { timeout: 20000 });
 
     // Offline: no server at all, not even a connection kept alive.
-    server.closeAllConnections();
-    await new Promise((resolve) => server.close(resolve));
+    await stop(server);
     server = null;
     await page.reload();
     await waitFor(lines, 'the menu offline', showing(MENU_8));
@@ -87,7 +67,7 @@ async function main() {
     assert.deepStrictEqual(errors, [], 'the page had errors');
   } finally {
     if (server) {
-      server.close();
+      await stop(server);
     }
     await browser.close();
     fs.rmSync(work, { recursive: true, force: true });

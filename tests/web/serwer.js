@@ -1,0 +1,36 @@
+// A static web server for the page's tests and benchmark: the files of one
+// folder, on 127.0.0.1 at a free port, with the types a web host gives them.
+'use strict';
+const fs = require('fs');
+const http = require('http');
+const path = require('path');
+
+const TYPES = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
+  '.png': 'image/png', '.webmanifest': 'application/manifest+json',
+  '.txt': 'text/plain; charset=utf-8', '.wasm': 'application/wasm',
+};
+
+// Resolves to the listening server; its address is `url(server)`.
+exports.serve = (folder) => {
+  const server = http.createServer((request, response) => {
+    const name = decodeURIComponent(new URL(request.url, 'http://host').pathname)
+      .replace(/^\/+/, '') || 'index.html';
+    const file = path.join(folder, name);
+    if (name.split('/').includes('..') || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
+      response.writeHead(404).end();
+      return;
+    }
+    response.writeHead(200, { 'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream' });
+    response.end(fs.readFileSync(file));
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+};
+
+exports.url = (server) => `http://127.0.0.1:${server.address().port}/`;
+
+// Closes the server and every connection kept alive, as a host gone offline.
+exports.stop = (server) => {
+  server.closeAllConnections();
+  return new Promise((resolve) => server.close(resolve));
+};
