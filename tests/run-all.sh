@@ -15,7 +15,10 @@ packages=(cmake g++ make python3 git clang libclang-rt-14-dev clang-tidy clang-f
     g++-mingw-w64-x86-64-posix wine64 binutils-mingw-w64-x86-64
     g++-aarch64-linux-gnu g++-arm-linux-gnueabi qemu-user
     libgtest-dev lintian mandoc strip-nondeterminism unzip librsvg2-bin icoutils
-    desktop-file-utils appstream wixl msitools faketime emscripten chromium)
+    desktop-file-utils appstream wixl msitools faketime emscripten
+    chromium firefox-esr webkit2gtk-driver xvfb)
+# Debian's nodejs comes without npm; a Node.js that brings its own keeps it.
+command -v npm >/dev/null || packages+=(npm)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||
@@ -29,7 +32,7 @@ if [ ${#missing[@]} -gt 0 ]; then
     "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
-# The page's terminal widget and the browser driver of its test, as pinned.
+# The browser driver of the page's tests, as pinned.
 if [[ " ${presets[*]} " == *" web "* ]]; then
     npm ci --no-audit --no-fund --ignore-scripts
 fi
