@@ -1,9 +1,14 @@
 # Read by cpack before it makes each package.
 
-# Every package carries the program's icon.
+# Every package carries the program's icon and the licence notices of the
+# libraries linked into it.
 if(NOT CPACK_KALKULATOR_ICONS)
     message(FATAL_ERROR "The packages carry the program's icon, which this build could not "
         "draw: apt-get install ${CPACK_KALKULATOR_ICON_PACKAGES}, then configure again")
+endif()
+if(NOT CPACK_KALKULATOR_NOTICES)
+    message(FATAL_ERROR "The packages carry the licence notices of the libraries linked into "
+        "the program, which this build could not find (see the configure warning)")
 endif()
 
 # Every time written into a

@@ -9,6 +9,15 @@ set(KALKULATOR_APP_ID org.example.kalkulator)
 set(KALKULATOR_MAINTAINER "${kalkulator_authors} <kalkulator@example.org>" CACHE STRING
     "Maintainer of the Debian package: name <address>")
 
+include(packaging/notices.cmake)
+if(KALKULATOR_NOTICES_FOUND)
+    if(EMSCRIPTEN OR WIN32)
+        install(FILES ${KALKULATOR_NOTICES} DESTINATION .)
+    else()
+        install(FILES ${KALKULATOR_NOTICES} DESTINATION ${CMAKE_INSTALL_DOCDIR})
+    endif()
+endif()
+
 if(EMSCRIPTEN)
     # The page alone (web/web.cmake installs it): nothing for a system to install.
 elseif(WIN32)
@@ -138,6 +147,7 @@ set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/cpack-pre-build.cmak
 set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/cpack-post-build.cmake)
 set(CPACK_KALKULATOR_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 set(CPACK_KALKULATOR_ICONS ${KALKULATOR_ICONS})
+set(CPACK_KALKULATOR_NOTICES ${KALKULATOR_NOTICES_FOUND})
 set(CPACK_KALKULATOR_ICON_PACKAGES ${KALKULATOR_ICON_PACKAGES})
 set(CPACK_KALKULATOR_FALLBACK_EPOCH 1796774400) # 2026-12-09 UTC, the day of 1.0.0
 

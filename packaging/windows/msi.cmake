@@ -1,6 +1,7 @@
 # cpack's External generator on Windows builds: makes kalkulator-VERSION-win64.msi
 # from the staged files with msitools (wixl, then msibuild for what wixl
-# cannot write), the same bytes from the same sources:
+# cannot write: the PATH entry, and the texts with Polish letters), the same
+# bytes from the same sources:
 # - the product code follows from the version, so that one version installs
 #   once and a later one replaces it; the package code from the package's
 #   contents, which is what Windows Installer expects;
@@ -27,14 +28,34 @@ function(kalkulator_uuid variable name)
 endfunction()
 
 kalkulator_uuid(product_code "product ${CPACK_PACKAGE_VERSION}")
-foreach(component program guide shortcuts)
+foreach(component program guide notices shortcuts)
     kalkulator_uuid(component_${component} "component ${component}")
 endforeach()
 configure_file(${source}/kalkulator.wxs.in ${stage}/kalkulator.wxs @ONLY)
-file(COPY ${CPACK_KALKULATOR_ICO} ${source}/environment.idt DESTINATION ${stage})
+file(COPY ${CPACK_KALKULATOR_ICO} ${source}/environment.idt ${source}/codepage.idt
+    DESTINATION ${stage})
 
-set(inputs kalkulator.wxs kalkulator.exe CZYTAJ.txt kalkulator.ico environment.idt)
-set(contents "")
+# What Windows shows of the package, in Polish (UTF-8 here, stored in the
+# Central European code page, 1250, that the package is given).
+set(name "Kalkulator wielkości elektrycznych")
+set(texts
+    "UPDATE Property SET Value='${name}' WHERE Property='ProductName'"
+    "UPDATE Feature SET Title='${name}' WHERE Feature='Complete'"
+    "UPDATE Shortcut SET Name='${name}', Description='Rezystancja, napięcie, prąd, moc, \
+stałe czasowe RC i RL, kody i tolerancje kondensatorów' WHERE Shortcut='ProgramShortcut'"
+    "UPDATE Shortcut SET Name='${name} - instrukcja', Description='Jak korzystać z programu' \
+WHERE Shortcut='GuideShortcut'"
+    "UPDATE LaunchCondition SET Description='Zainstalowana jest już nowsza wersja programu \
+${name}. Aby zainstalować tę wersję, najpierw odinstaluj nowszą.' \
+WHERE Description='downgrade'")
+set(queries)
+foreach(text IN LISTS texts)
+    list(APPEND queries -q "${text}")
+endforeach()
+
+set(inputs kalkulator.wxs kalkulator.exe CZYTAJ.txt THIRD-PARTY-NOTICES.txt kalkulator.ico
+    environment.idt codepage.idt)
+set(contents "${texts}\n")
 foreach(input IN LISTS inputs)
     file(SHA256 ${stage}/${input} sum)
     string(APPEND contents "${input} ${sum}\n")
@@ -49,7 +70,7 @@ kalkulator_msi_run(COMMAND touch -d @${epoch} ${inputs})
 kalkulator_msi_run(COMMAND ${at_epoch} ${CPACK_KALKULATOR_WIXL} --arch x64
     -o ${CPACK_PACKAGE_FILE_NAME}.msi kalkulator.wxs)
 kalkulator_msi_run(COMMAND ${at_epoch} ${CPACK_KALKULATOR_MSIBUILD} ${msi}
-    -i environment.idt
-    -s "Kalkulator" "${CPACK_PACKAGE_VENDOR}" "x64\;1045" "${package_code}")
+    -i environment.idt -i codepage.idt ${queries}
+    -s "kalkulator" "${CPACK_PACKAGE_VENDOR}" "x64\;1045" "${package_code}")
 
 set(CPACK_EXTERNAL_BUILT_PACKAGES ${msi})

@@ -21,7 +21,8 @@ shift
 
 WINEPREFIX=$(mktemp -d)
 WINEDEBUG=-all
-export WINEPREFIX WINEDEBUG
+WINEDLLOVERRIDES=winemenubuilder.exe=d # no menu entries in the user's desktop
+export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
 wineboot -i >/dev/null 2>&1
 wineserver -w
@@ -47,12 +48,18 @@ value() {
     wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
         sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
 }
-# The product's key among the installed apps, by the name it shows.
+name='Kalkulator wielkości elektrycznych'
+# The product's keys among the installed apps, by the name they show, read
+# from an export, which keeps the Polish letters that reg query drops.
 product_keys() {
-    wine reg query "$uninstall" /s 2>/dev/null | tr -d '\r' | awk '
-        /^HKEY/ { key = $0 } / DisplayName .* Kalkulator$/ { print key }'
+    wine reg export "$uninstall" uninstall.reg /y >/dev/null 2>&1 || return 0
+    iconv -f UTF-16 -t UTF-8 uninstall.reg | tr -d '\r' | awk -v name="\"$name\"" '
+        /^\[/ { key = substr($0, 2, length($0) - 2) }
+        /^"DisplayName"=/ && substr($0, 15) == name { print key }'
 }
-shortcuts() { find "$WINEPREFIX/drive_c" -name 'Kalkulator*.lnk' | wc -l; }
+shortcuts() {
+    find "$WINEPREFIX/drive_c" -name "$name.lnk" -o -name "$name - instrukcja.lnk" | wc -l
+}
 on_path() { value "$environment" PATH | tr ';' '\n' | grep -cxF "$dir\\" || true; }
 
 check_installed() {
@@ -60,6 +67,7 @@ check_installed() {
     [ "$status" -eq 0 ] || fail "msiexec ended with $status"
     [ -f "$unix_dir/kalkulator.exe" ] || fail "no $dir\\kalkulator.exe"
     [ -f "$unix_dir/CZYTAJ.txt" ] || fail "no $dir\\CZYTAJ.txt"
+    [ -f "$unix_dir/THIRD-PARTY-NOTICES.txt" ] || fail "no $dir\\THIRD-PARTY-NOTICES.txt"
     [ "$(shortcuts)" -eq 2 ] || fail "$(shortcuts) Start menu shortcuts, expected 2"
     [ "$(on_path)" -eq 1 ] || fail "$dir is $(on_path) times on PATH, expected once"
     keys=$(product_keys)
@@ -95,7 +103,7 @@ downgrade)
     [ "$status" -eq $((1603 % 256)) ] || fail "msiexec ended with $status, expected 1603"
     # Wine's msiexec logs no message under /qn: the refusal's text is read
     # from the package.
-    msiinfo export "$other" LaunchCondition | grep -q "Zainstalowana jest juz nowsza wersja" ||
+    msiinfo export "$other" LaunchCondition | grep -q "Zainstalowana jest już nowsza wersja" ||
         fail "the refusal does not say that a later version is installed"
     status=0
     check_installed 1.0.0
