@@ -17,7 +17,8 @@
   var kodowanie = new TextEncoder();
   var dekoder = new TextDecoder();
 
-  // A terminal keeps this much of what has scrolled away.
+  // The screen keeps the last thousand lines, as a terminal's scrollback
+  // does; they are counted once it holds as many pieces of text.
   var NAJWIECEJ_WIERSZY = 1000;
 
   // A control sequence: its parameters and its final character.

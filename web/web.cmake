@@ -9,7 +9,8 @@ set(web ${PROJECT_SOURCE_DIR}/web)
 
 set_target_properties(kalkulator PROPERTIES SUFFIX .js)
 target_link_options(kalkulator PRIVATE
-    # The smallest code: less to download, decode and compile on a phone.
+    # The smallest code (the sources too, below): less to download, decode
+    # and compile on a phone.
     -Oz
     # The program blocks in its reads; the page can only wait for a key
     # asynchronously. Asyncify unwinds the program at each read and resumes
@@ -18,8 +19,9 @@ target_link_options(kalkulator PRIVATE
     # Asyncify instruments every function that may be on the stack at a read,
     # and through virtual calls that is nearly all of the standard library.
     # These parts never read (output, formatting, locales, wide characters):
-    # left as they are, the program is a third smaller. A function left out by mistake traps at the first read through
-    # it, which the tests on a terminal (one read per line) show.
+    # left as they are, the program is a third smaller. A function left out
+    # by mistake would trap at the first read through it, which the tests on
+    # a terminal (a read per line) and of megabyte tokens would show.
     "-sASYNCIFY_REMOVE=['std::__2::time_get*','std::__2::money_get*','std::__2::time_put*',\
 'std::__2::money_put*','std::__2::codecvt*','std::__2::messages*','std::__2::collate*',\
 'std::__2::numpunct*','std::__2::ctype*','std::__2::locale*','std::__2::ios_base*',\
@@ -40,11 +42,8 @@ set_property(TARGET kalkulator APPEND PROPERTY LINK_DEPENDS
 set(KALKULATOR_PAGE_DIR ${PROJECT_BINARY_DIR}/page)
 set(page_sources ${web}/index.html ${web}/konsola.js ${web}/page.css
     ${web}/manifest.webmanifest)
-set(page_files kalkulator.js)
-foreach(file IN LISTS page_sources)
-    get_filename_component(name ${file} NAME)
-    list(APPEND page_files ${name})
-endforeach()
+list(TRANSFORM page_sources REPLACE "^.*/" "" OUTPUT_VARIABLE page_files)
+list(APPEND page_files kalkulator.js)
 
 # Icons for the tab, the home screen and the installed app; the maskable one
 # has the drawing in the middle of a full square, as a phone's mask needs.
@@ -63,7 +62,6 @@ if(KALKULATOR_ICONS)
 endif()
 
 list(TRANSFORM page_sources REPLACE "^.*/" "${KALKULATOR_PAGE_DIR}/" OUTPUT_VARIABLE page_copies)
-list(TRANSFORM page_files PREPEND ${KALKULATOR_PAGE_DIR}/ OUTPUT_VARIABLE page_paths)
 set(service_worker ${KALKULATOR_PAGE_DIR}/sw.js)
 add_custom_command(OUTPUT ${page_copies} ${KALKULATOR_PAGE_DIR}/kalkulator.js ${service_worker}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${KALKULATOR_PAGE_DIR}

@@ -19,7 +19,7 @@ shift 2
 if [ "$1" != -- ]; then other=$(absolute "$1"); shift; fi
 shift
 
-WINEPREFIX=$(mktemp -d)
+WINEPREFIX=$(mktemp -d "$PWD/wine-msi-$scenario.XXXXXX") # in the build folder
 WINEDEBUG=-all
 WINEDLLOVERRIDES=winemenubuilder.exe=d # no menu entries in the user's desktop
 export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
