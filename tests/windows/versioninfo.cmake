@@ -14,7 +14,8 @@ set(expected
     "FILEVERSION ${numbers}, 0" "PRODUCTVERSION ${numbers}, 0"
     "VALUE \"ProductName\", \"kalkulator\"" "VALUE \"OriginalFilename\", \"kalkulator.exe\""
     "VALUE \"FileVersion\", \"${VERSION}\"" "VALUE \"ProductVersion\", \"${VERSION}\""
-    "VALUE \"FileDescription\", \"Kalkulator "
+    # The name that Task Manager shows, its ś as UTF-16.
+    "VALUE \"FileDescription\", L\"Kalkulator wielko\\x015bci elektrycznych\""
     "level=\"\"asInvoker\"\"" "supportedOS Id=\"\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"\"")
 foreach(line IN LISTS expected)
     string(FIND "${resources}" "${line}" at)
