@@ -97,6 +97,13 @@
     oddaj();
   }
 
+  // What is typed in the field, which is then empty for the next entry.
+  function wezWpis() {
+    var linia = wpis.value;
+    wpis.value = '';
+    return linia;
+  }
+
   // Ctrl-D: a line typed so far goes without its newline; on an empty line
   // the input ends.
   function zakonczWejscie() {
@@ -104,9 +111,7 @@
       return;
     }
     if (wpis.value !== '') {
-      var linia = wpis.value;
-      wpis.value = '';
-      wyslij(linia);
+      wyslij(wezWpis());
     } else {
       koniecWejscia = true;
       oddaj();
@@ -117,9 +122,7 @@
   wiersz.addEventListener('submit', function (zdarzenie) {
     zdarzenie.preventDefault();
     if (dziala) {
-      var linia = wpis.value;
-      wpis.value = '';
-      wyslij(linia + '\n');
+      wyslij(wezWpis() + '\n');
     }
     wpis.focus();
   });

@@ -62,16 +62,19 @@ async function main() {
     const lines = () => page.evaluate(LINES);
     const until = (what, test) => waitFor(lines, what, test);
 
+    // The program's next run, from the button shown at the end of one.
+    const restart = async () => {
+      await page.click('#ponownie');
+      await until('the menu again', (l) => l.includes(MENU_8) && !showing(END)(l));
+    };
+
     if (engine === 'firefox') {
       await page.goto(url);
       await until('the menu', showing(MENU_8));
-      await page.type('#wpis', '4');
-      await page.keyboard.press('Enter');
-      await until('the first prompt', showing('Prosze podac Napiecie w Woltach:'));
-      await page.type('#wpis', '230');
-      await page.keyboard.press('Enter');
-      await page.type('#wpis', '10');
-      await page.keyboard.press('Enter');
+      for (const entry of ['4', '230', '10']) {
+        await page.type('#wpis', entry);
+        await page.keyboard.press('Enter');
+      }
       await until('the result', showing('2300W'));
       await page.type('#wpis', 'z');
       await page.keyboard.press('Enter');
@@ -141,8 +144,7 @@ async function main() {
       const shown = await until(`${result} typed by ${how}`, showing(END));
       assert.deepStrictEqual(shown.filter((line) => /^[0-9]/.test(line)), [result],
         `typed by ${how}:\n${shown.join('\n')}`);
-      await page.click('#ponownie');
-      await until('the menu again', (l) => l.includes(MENU_8) && !showing(END)(l));
+      await restart();
     }
 
     // A whole dialogue pasted at once.
@@ -158,8 +160,7 @@ async function main() {
     await until('the end of the pasted dialogue', showing(END));
 
     // A desktop keyboard: option 1, with a typing mistake corrected by Backspace.
-    await page.click('#ponownie');
-    await until('the menu again', (l) => l.includes(MENU_8) && !showing(END)(l));
+    await restart();
     await page.keyboard.type('1');
     await page.keyboard.press('Enter');
     let shown = await until('the first prompt', showing('Prosze podac Napiecie w Woltach:'));
@@ -185,8 +186,7 @@ async function main() {
     // line stays empty, the code's too.
     for (const [option, prompt, end] of [['8', 'Prosze Podac Litere z Kondensatora:', 'ctrl-d'],
       ['7', 'Prosze podac kod Kondensatora:', 'button']]) {
-      await page.click('#ponownie');
-      await until('the menu again', (l) => l.includes(MENU_8) && !showing(END)(l));
+      await restart();
       await page.keyboard.type(option);
       await page.keyboard.press('Enter');
       await until('the prompt', showing(prompt));
