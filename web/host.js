@@ -1,6 +1,6 @@
 // Under Node, kalkulator.js is the console program: standard input and output
 // of the process, byte for byte, a terminal where Node sees one, and TERM
-// from the environment. The page sets these hooks itself (terminal.js).
+// from the environment. The page sets these hooks itself (konsola.js).
 if (typeof process == 'object' && process.versions && process.versions.node &&
     !Module['zapisz']) {
   var fs = require('fs');

@@ -1,28 +1,34 @@
 // The page's console. The screen above only shows what kalkulator.js writes,
-// clearing itself when the program clears the terminal; the entries are typed
-// in an ordinary text field below it, so that every keyboard, an on-screen
-// one with its suggestions and compositions, voice typing and paste, works as
-// in any form. Enter sends the line, which the screen echoes as a terminal
-// does; Ctrl-D, or the button beside, on an empty line ends the input. Each
-// run is a new instance of the program.
+// clearing its own run when the program clears the terminal; the entries are
+// typed in an ordinary text field below it, so that every keyboard, an
+// on-screen one with its suggestions and compositions, voice typing and
+// paste, works as in any form. Enter sends the line, which the screen echoes
+// as a terminal does; Up and Down bring back the lines sent before; Ctrl-D,
+// or the button beside, on an empty line ends the input. Each run is a new
+// instance of the program, and the earlier runs stay above it.
 (function () {
   'use strict';
 
   var ekran = document.getElementById('ekran');
   var wiersz = document.getElementById('wiersz');
   var wpis = document.getElementById('wpis');
+  var wyslijPrzycisk = document.getElementById('wyslij');
   var koniec = document.getElementById('koniec');
   var stan = document.getElementById('stan');
   var ponownie = document.getElementById('ponownie');
   var kodowanie = new TextEncoder();
   var dekoder = new TextDecoder();
 
-  // The screen keeps the last thousand lines, as a terminal's scrollback
-  // does; they are counted once it holds as many pieces of text.
+  // The run's screen keeps its last thousand lines, as a terminal's
+  // scrollback does.
   var NAJWIECEJ_WIERSZY = 1000;
 
   // A control sequence: its parameters and its final character.
   var STEROWANIE = /\x1b\[([0-9;?]*)([@-~])/;
+
+  // The current run's block, and the line breaks in it.
+  var przebieg = null;
+  var wierszy = 0;
 
   // To the last line, once a frame: the program writes line by line, and
   // each scroll of its own would lay the page out again.
@@ -37,13 +43,25 @@
     }
   }
 
-  function dopisz(tekst) {
+  // Text on the screen. What the program writes is read out by screen
+  // readers, as the console is a log; the echo of the user's own entries
+  // and the page's own remarks are not (cicho).
+  function dopisz(tekst, cicho) {
     if (tekst === '') {
       return;
     }
-    ekran.appendChild(document.createTextNode(tekst));
-    if (ekran.childNodes.length > NAJWIECEJ_WIERSZY) {
-      ekran.textContent = ekran.textContent.split('\n').slice(-NAJWIECEJ_WIERSZY).join('\n');
+    var wezel = document.createTextNode(tekst);
+    if (cicho) {
+      var ukryty = document.createElement('span');
+      ukryty.setAttribute('aria-hidden', 'true');
+      ukryty.appendChild(wezel);
+      wezel = ukryty;
+    }
+    przebieg.appendChild(wezel);
+    wierszy += tekst.split('\n').length - 1;
+    while (wierszy > NAJWIECEJ_WIERSZY && przebieg.firstChild !== przebieg.lastChild) {
+      wierszy -= przebieg.firstChild.textContent.split('\n').length - 1;
+      przebieg.removeChild(przebieg.firstChild);
     }
   }
 
@@ -55,7 +73,8 @@
     dopisz(czesci[0]);
     for (var i = 1; i < czesci.length; i += 3) {
       if (czesci[i + 1] === 'J' && /^[23]$/.test(czesci[i])) {
-        ekran.textContent = '';
+        przebieg.textContent = '';
+        wierszy = 0;
       }
       dopisz(czesci[i + 2]);
     }
@@ -90,11 +109,35 @@
     czekajacy.zwroc(pierwsze.subarray(0, ile));
   }
 
+  // The lines sent on this page, in every run, as a console's history: Up
+  // goes back through them, Down forward to the line being typed.
+  var historia = [];
+  var wHistorii = 0;
+  var szkic = '';
+
   function wyslij(tekst) {
-    dopisz(tekst);
+    dopisz(tekst, true);
     przewin();
     wyslane.push(kodowanie.encode(tekst));
+    var linia = tekst.replace(/\n$/, '');
+    if (linia !== '') {
+      historia.push(linia);
+    }
+    wHistorii = historia.length;
     oddaj();
+  }
+
+  function przywolaj(krok) {
+    var dokad = wHistorii + krok;
+    if (dokad < 0 || dokad > historia.length) {
+      return;
+    }
+    if (wHistorii === historia.length) {
+      szkic = wpis.value;
+    }
+    wHistorii = dokad;
+    wpis.value = dokad === historia.length ? szkic : historia[dokad];
+    wpis.setSelectionRange(wpis.value.length, wpis.value.length);
   }
 
   // What is typed in the field, which is then empty for the next entry.
@@ -102,6 +145,12 @@
     var linia = wpis.value;
     wpis.value = '';
     return linia;
+  }
+
+  // The field without scrolling the page: the browser brings it into view
+  // itself when the keyboard opens, and the console keeps its last line.
+  function doPola() {
+    wpis.focus({ preventScroll: true });
   }
 
   // Ctrl-D: a line typed so far goes without its newline; on an empty line
@@ -116,21 +165,29 @@
       koniecWejscia = true;
       oddaj();
     }
-    wpis.focus();
+    doPola();
   }
 
+  // The form never goes to a server (method="dialog" outside a dialog):
+  // its submission is a line for the program.
   wiersz.addEventListener('submit', function (zdarzenie) {
     zdarzenie.preventDefault();
     if (dziala) {
       wyslij(wezWpis() + '\n');
+      doPola();
     }
-    wpis.focus();
   });
 
+  var STRZALKI = { ArrowUp: -1, ArrowDown: 1 };
   wpis.addEventListener('keydown', function (zdarzenie) {
+    var bezModyfikatorow = !zdarzenie.ctrlKey && !zdarzenie.altKey && !zdarzenie.metaKey;
     if (zdarzenie.ctrlKey && !zdarzenie.altKey && (zdarzenie.key === 'd' || zdarzenie.key === 'D')) {
       zdarzenie.preventDefault();
       zakonczWejscie();
+    } else if (zdarzenie.key in STRZALKI && bezModyfikatorow && !zdarzenie.shiftKey &&
+               !zdarzenie.isComposing) {
+      zdarzenie.preventDefault();
+      przywolaj(STRZALKI[zdarzenie.key]);
     }
   });
 
@@ -156,32 +213,63 @@
   // The console is the place to tap: the entry goes to the field below.
   ekran.addEventListener('click', function () {
     if (dziala && String(window.getSelection()) === '') {
-      wpis.focus();
+      doPola();
     }
   });
 
-  function zakonczono(tekst) {
-    dziala = false;
-    wpis.disabled = true;
-    koniec.disabled = true;
-    dopisz('\n[' + tekst + ']\n');
+  // Whether the field and its buttons take anything.
+  function wpisywanie(wlaczone) {
+    dziala = wlaczone;
+    wpis.disabled = !wlaczone;
+    wyslijPrzycisk.disabled = !wlaczone;
+    koniec.disabled = !wlaczone;
+  }
+
+  // The end of a run, or of the page's hope of one: the status says it (and
+  // a screen reader reads it, once), the console shows it, and the button
+  // below starts again.
+  function zakonczono(tekst, dalej, przycisk) {
+    wpisywanie(false);
+    dopisz('\n[' + tekst + ']\n', true);
     przewin();
-    stan.textContent = tekst + ' Aby policzyć coś jeszcze, uruchom go ponownie.';
+    stan.textContent = tekst + ' ' + dalej;
+    ponownie.textContent = przycisk;
     ponownie.hidden = false;
-    ponownie.focus();
+    ponownie.focus({ preventScroll: true });
+  }
+
+  // Until kalkulator.js has loaded and started there is nothing to type to;
+  // if it cannot, the page says so and can only be loaded again.
+  function nieWczytano() {
+    przebieg = przebieg || ekran.appendChild(document.createElement('pre'));
+    zakonczono('Nie udało się wczytać programu.', 'Sprawdź połączenie i wczytaj stronę ponownie.',
+               'Wczytaj ponownie');
+    ponownie.onclick = function () {
+      location.reload();
+    };
   }
 
   function uruchom() {
-    ekran.textContent = '';
+    if (przebieg !== null) {
+      przebieg.className = 'wczesniej';
+    }
+    przebieg = ekran.appendChild(document.createElement('pre'));
+    wierszy = 0;
     wpis.value = '';
+    szkic = '';
+    wHistorii = historia.length;
     wyslane = [];
     koniecWejscia = false;
     odczyt = null;
-    dziala = true;
-    wpis.disabled = false;
-    koniec.disabled = false;
     ponownie.hidden = true;
-    stan.textContent = 'Program działa: wpisz odpowiedź i naciśnij Enter.';
+    // Started: the runtime is up and main runs (its first read waits).
+    var wystartowal = false;
+    function start() {
+      wystartowal = true;
+      wpisywanie(true);
+      stan.textContent = 'Program działa: wpisz odpowiedź i naciśnij Enter.';
+      doPola();
+    }
     Kalkulator({
       wczytaj: function (fd, ile) {
         return new Promise(function (zwroc) {
@@ -199,17 +287,24 @@
       term: 'vt100',
       onExit: function (status) {
         zakonczono(status === 0 ? 'Program zakończył działanie.'
-                                : 'Program zakończył działanie z kodem ' + status + '.');
+                                : 'Program zakończył działanie z kodem ' + status + '.',
+                   'Aby policzyć coś jeszcze, uruchom go ponownie.', 'Uruchom ponownie');
       },
       onAbort: function () {
-        zakonczono('Program przerwał działanie z powodu błędu.');
+        if (wystartowal) {
+          zakonczono('Program przerwał działanie z powodu błędu.',
+                     'Aby policzyć coś jeszcze, uruchom go ponownie.', 'Uruchom ponownie');
+        }
       }
-    });
-    wpis.focus();
+    }).then(start, nieWczytano);
   }
 
-  ponownie.addEventListener('click', uruchom);
-  uruchom();
+  if (typeof Kalkulator === 'function') {
+    ponownie.onclick = uruchom;
+    uruchom();
+  } else {
+    nieWczytano();
+  }
 
   // Hosted, the page can be installed, and keeps its files for working
   // offline; opened from a file, it has them already, and a browser would

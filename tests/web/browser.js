@@ -2,21 +2,62 @@
 // file://. In Chromium, with the network off: typed as a phone types (text
 // that Android keyboards, IME compositions and voice typing deliver through
 // the DevTools protocol, and a pasted dialogue), corrected with Backspace,
-// ended with Ctrl-D and with the button, on a phone's screen and on a
-// desktop's, with a screenshot of each beside the zip. In Firefox: the menu,
+// recalled with Up, ended with Ctrl-D and with the button; on a phone's
+// screen upright, on its side and with the keyboard open, at twice the text
+// size, and on a desktop's, with screenshots beside the zip; while
+// kalkulator.js is slow to come, and when it does not. In Firefox: the menu,
 // a typed dialogue and its result.
 //
 // Usage: node browser.js ZIP chromium|firefox BROWSER
 'use strict';
 const assert = require('assert');
-const { execFileSync } = require('child_process');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const { launch } = require('./chromium');
-const { MENU_8, END, TIMEOUT, LINES, waitFor, showing, run } = require('./strona');
+const { MENU_8, END, TIMEOUT, LINES, unpack, waitFor, showing, run } = require('./strona');
 
 const [zip, engine, executable] = process.argv.slice(2);
+const shots = path.dirname(zip);
+
+// Which of TEXTS (the newest of each in the current run) and of the elements
+// named by SELECTORS the user does not see whole: outside the console's box
+// or outside the part of the page that the screen shows (the visual
+// viewport, which the on-screen keyboard makes shorter).
+const HIDDEN = (texts, selectors) => {
+  const view = window.visualViewport;
+  const box = document.getElementById('ekran').getBoundingClientRect();
+  const within = (rect, area) => rect.height > 0 && rect.top >= area.top - 1 &&
+    rect.bottom <= area.bottom + 1 && rect.left >= area.left - 1 && rect.right <= area.right + 1;
+  const screen = { top: view.offsetTop, bottom: view.offsetTop + view.height,
+    left: view.offsetLeft, right: view.offsetLeft + view.width };
+  const run = document.querySelector('#ekran > pre:last-child');
+  const walker = document.createTreeWalker(run, NodeFilter.SHOW_TEXT);
+  const nodes = [];
+  let text = '';
+  while (walker.nextNode()) {
+    nodes.push({ node: walker.currentNode, start: text.length });
+    text += walker.currentNode.data;
+  }
+  const at = (offset, end) => {
+    const found = nodes.filter((n) => (end ? n.start < offset : n.start <= offset)).pop();
+    return [found.node, offset - found.start];
+  };
+  const hidden = texts.filter((wanted) => {
+    const start = text.lastIndexOf(wanted);
+    if (start < 0) {
+      return true;
+    }
+    const range = document.createRange();
+    range.setStart(...at(start, false));
+    range.setEnd(...at(start + wanted.length, true));
+    const rect = range.getBoundingClientRect();
+    return !within(rect, box) || !within(rect, screen);
+  });
+  return hidden.concat(selectors.filter((selector) =>
+    !within(document.querySelector(selector).getBoundingClientRect(), screen)));
+};
+const MENU = ['[1] Oblicz Rezystancje ', MENU_8];
 
 // Text delivered as Android keyboards deliver it.
 const PHONE = {
@@ -47,9 +88,7 @@ async function main() {
   const work = fs.mkdtempSync(path.join(os.tmpdir(), 'kalkulator-web-'));
   const browser = await launch(executable, work, engine);
   try {
-    execFileSync('unzip', ['-q', zip, '-d', work]);
-    const folder = fs.readdirSync(work).find((name) => name.startsWith('kalkulator-'));
-    const url = 'file://' + path.join(work, folder, 'index.html');
+    const url = 'file://' + path.join(unpack(zip, work), 'index.html');
 
     const page = await browser.newPage();
     const errors = [];
@@ -101,7 +140,7 @@ async function main() {
     const layout = await page.evaluate(() => {
       const ekran = document.getElementById('ekran');
       const row = document.createRange();
-      row.selectNodeContents(ekran);
+      row.selectNodeContents(ekran.lastElementChild);
       const lineHeight = parseFloat(getComputedStyle(ekran).lineHeight);
       const wpis = document.getElementById('wpis');
       return {
@@ -127,6 +166,16 @@ async function main() {
     assert.strictEqual(layout.field,
       'autocapitalize=off autocorrect=off autocomplete=off spellcheck=false enterkeyhint=send');
     assert.match(layout.hint, /2\.5, nie 2,5/);
+    // Controls for a finger, and the end of input well away from sending.
+    const controls = await page.evaluate(() => {
+      const rect = (id) => document.getElementById(id).getBoundingClientRect();
+      return { heights: ['wpis', 'wyslij', 'koniec'].map((id) => rect(id).height),
+        apart: rect('koniec').left - rect('wyslij').right };
+    });
+    assert.ok(controls.heights.every((height) => height >= 48), `heights ${controls.heights}`);
+    assert.ok(controls.apart >= 16, `Koniec ${controls.apart} px from Wyślij`);
+    const hidden = (texts, selectors = ['#wpis']) => page.evaluate(HIDDEN, texts, selectors);
+    assert.deepStrictEqual(await hidden(MENU), [], 'the menu is not in view upright');
 
     // One dialogue for each way a phone delivers text, each character of
     // which changes the result; Enter comes as the keyboard's own key.
@@ -145,6 +194,10 @@ async function main() {
       assert.deepStrictEqual(shown.filter((line) => /^[0-9]/.test(line)), [result],
         `typed by ${how}:\n${shown.join('\n')}`);
       await restart();
+      const earlier = await page.$$eval('#ekran > pre', (runs) => runs.map((r) => ({
+        text: r.textContent, dimmed: r.className === 'wczesniej' })));
+      assert.ok(earlier.length >= 2 && earlier.at(-2).text.includes(`\n${result}\n`) &&
+        earlier.at(-2).dimmed && !earlier.at(-1).dimmed, `${result} was not kept apart`);
     }
 
     // A whole dialogue pasted at once.
@@ -159,8 +212,14 @@ async function main() {
     await page.keyboard.press('Enter');
     await until('the end of the pasted dialogue', showing(END));
 
-    // A desktop keyboard: option 1, with a typing mistake corrected by Backspace.
+    // With the on-screen keyboard open on a small phone, a desktop keyboard:
+    // option 1, a typing mistake corrected by Backspace, and the entries
+    // before brought back by Up (the last of the pasted run's among them)
+    // and left again by Down. The question, the field and the result stay
+    // in view.
     await restart();
+    await page.setViewport({ width: 360, height: 300, deviceScaleFactor: 2, isMobile: true,
+      hasTouch: true });
     await page.keyboard.type('1');
     await page.keyboard.press('Enter');
     let shown = await until('the first prompt', showing('Prosze podac Napiecie w Woltach:'));
@@ -170,13 +229,25 @@ async function main() {
     await page.keyboard.type('0');
     await page.keyboard.press('Enter');
     await until('the second prompt', showing('Prosze podac Prad w Amperach:'));
+    await new Promise((resolve) => setTimeout(resolve, 100)); // the scroll, a frame later
+    assert.deepStrictEqual(await hidden(['Prosze podac Prad w Amperach:']), [],
+      'the question is not in view with the keyboard open');
+    const recalled = [];
+    for (const key of ['ArrowUp', 'ArrowUp', 'ArrowUp', 'ArrowDown', 'ArrowDown', 'ArrowDown']) {
+      await page.keyboard.press(key);
+      recalled.push(await page.$eval('#wpis', (wpis) => wpis.value));
+    }
+    assert.deepStrictEqual(recalled, ['10', '1', 'z', '1', '10', '']);
     await page.keyboard.type('4');
     await page.keyboard.press('Enter');
     shown = await until('the result', showing('2.5 Ohm'));
     assert.deepStrictEqual(shown.filter((line) => line !== ''), [
       'Prosze podac Napiecie w Woltach: 10', 'Prosze podac Prad w Amperach: 4', '2.5 Ohm']);
     assert.ok(await page.$eval('#ponownie', (button) => button.hidden), 'ended before the wait');
-    await page.screenshot({ path: path.join(path.dirname(zip), 'strona-telefon.png') });
+    await new Promise((resolve) => setTimeout(resolve, 100));
+    assert.deepStrictEqual(await hidden(['2.5 Ohm']), [],
+      'the result is not in view with the keyboard open');
+    await page.screenshot({ path: path.join(shots, 'strona-klawiatura-360x300.png') });
     await page.keyboard.type('z');
     await page.keyboard.press('Enter');
     await until('the end of the run', showing(END));
@@ -199,7 +270,42 @@ async function main() {
       }
       shown = await until(`the end after ${end}`, showing(END));
       assert.deepStrictEqual(shown.slice(0, 3), [`${prompt} `, '', `[${END}]`]);
+      assert.ok(await page.$eval('#wyslij', (button) => button.disabled), 'sending after the end');
     }
+
+    // Phones upright and on their side, untouched since the page opened:
+    // the whole menu and the field in view, the page where it opened.
+    for (const [width, height] of [[360, 640], [390, 844], [844, 390]]) {
+      await page.setViewport({ width, height, deviceScaleFactor: 2, isMobile: true,
+        hasTouch: true });
+      await page.reload();
+      await until(`the menu at ${width}x${height}`, showing(MENU_8));
+      await new Promise((resolve) => setTimeout(resolve, 100));
+      assert.deepStrictEqual(await hidden(MENU), [], `at ${width}x${height}`);
+      assert.strictEqual(await page.evaluate(() => window.scrollY), 0,
+        `the page opened scrolled at ${width}x${height}`);
+      await page.screenshot({ path: path.join(shots, `strona-${width}x${height}.png`) });
+    }
+
+    // Twice the browser's text size: a larger console and larger controls,
+    // and the field still wide enough for an answer; nothing sideways.
+    await page.setViewport({ width: 360, height: 740, deviceScaleFactor: 2, isMobile: true,
+      hasTouch: true });
+    await cdp.send('Page.setFontSizes', { fontSizes: { standard: 32, fixed: 26 } });
+    await page.reload();
+    await until('the menu at twice the text size', showing(MENU_8));
+    const large = await page.evaluate(() => {
+      const wpis = document.getElementById('wpis');
+      return { font: parseFloat(getComputedStyle(document.getElementById('ekran')).fontSize),
+        field: wpis.getBoundingClientRect().width / parseFloat(getComputedStyle(wpis).fontSize),
+        height: document.getElementById('wyslij').getBoundingClientRect().height,
+        sideways: document.documentElement.scrollWidth - window.innerWidth };
+    });
+    assert.ok(large.font >= 24 && large.height >= 96, `at twice the size: ${JSON.stringify(large)}`);
+    assert.ok(large.field >= 8, `a field of ${large.field.toFixed(1)} em`);
+    assert.ok(large.sideways <= 0, `the page scrolls ${large.sideways} px sideways`);
+    await page.screenshot({ path: path.join(shots, 'strona-duzy-tekst.png') });
+    await cdp.send('Page.setFontSizes', { fontSizes: { standard: 16, fixed: 13 } });
 
     // A desktop: the console window at its full size.
     await page.setViewport({ width: 1280, height: 800 });
@@ -207,10 +313,51 @@ async function main() {
     await until('the menu on a desktop', showing(MENU_8));
     const fontSize = await page.$eval('#ekran', (ekran) => parseFloat(getComputedStyle(ekran).fontSize));
     assert.strictEqual(fontSize, 16);
-    await page.screenshot({ path: path.join(path.dirname(zip), 'strona-komputer.png') });
+    await page.screenshot({ path: path.join(shots, 'strona-komputer.png') });
 
     assert.deepStrictEqual(outside, [], 'the page asked the network');
     assert.deepStrictEqual(errors, [], 'the page had errors');
+
+    // kalkulator.js slow to come: nothing to type into, and Enter or a
+    // submission then leaves the page where it is; then it does not come.
+    const slow = await browser.newPage();
+    await slow.setRequestInterception(true);
+    let held = null;
+    let openings = 0;
+    slow.on('request', (request) => {
+      if (request.url().endsWith('/kalkulator.js')) {
+        held = request;
+      } else {
+        openings += request.url() === url ? 1 : 0;
+        request.continue();
+      }
+    });
+    const opened = slow.goto(url);
+    await waitFor(async () => [String(held !== null)], 'the request of kalkulator.js',
+      (l) => l[0] === 'true');
+    await slow.focus('#wpis');
+    await slow.keyboard.type('1');
+    await slow.keyboard.press('Enter');
+    await slow.$eval('#wiersz', (form) => form.requestSubmit());
+    const loading = await slow.evaluate(() => [document.getElementById('stan').textContent,
+      document.getElementById('wpis').disabled, document.getElementById('wyslij').disabled]);
+    assert.deepStrictEqual(loading, ['Wczytywanie programu…', true, true]);
+    held.continue();
+    await opened;
+    await waitFor(() => slow.evaluate(LINES), 'the menu after the wait', showing(MENU_8));
+    assert.deepStrictEqual([slow.url(), openings], [url, 1], 'the page was submitted');
+
+    held = null;
+    slow.removeAllListeners('request');
+    slow.on('request', (request) => (request.url().endsWith('/kalkulator.js')
+      ? request.abort() : request.continue()));
+    await slow.reload();
+    const failed = await slow.evaluate(() => [document.getElementById('stan').textContent,
+      document.getElementById('wpis').disabled, document.getElementById('wyslij').disabled,
+      document.getElementById('ekran').textContent.trim()]);
+    assert.deepStrictEqual(failed, [
+      'Nie udało się wczytać programu. Sprawdź połączenie i wczytaj stronę ponownie.', true, true,
+      '[Nie udało się wczytać programu.]']);
   } finally {
     await browser.close();
     fs.rmSync(work, { recursive: true, force: true });

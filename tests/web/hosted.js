@@ -7,13 +7,12 @@
 // Usage: node hosted.js ZIP CHROMIUM
 'use strict';
 const assert = require('assert');
-const { execFileSync } = require('child_process');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const { launch } = require('./chromium');
 const { serve, url: address, stop } = require('./serwer');
-const { MENU_8, END, LINES, waitFor, showing, run } = require('./strona');
+const { MENU_8, END, LINES, unpack, waitFor, showing, run } = require('./strona');
 
 const [zip, chromium] = process.argv.slice(2);
 
@@ -22,9 +21,7 @@ async function main() {
   const browser = await launch(chromium, work);
   let server = null;
   try {
-    execFileSync('unzip', ['-q', zip, '-d', work]);
-    const folder = fs.readdirSync(work).find((name) => name.startsWith('kalkulator-'));
-    server = await serve(path.join(work, folder));
+    server = await serve(unpack(zip, work));
     const url = address(server);
 
     const page = await browser.newPage();

@@ -1,13 +1,25 @@
-// What the page's tests share: the console as shown, waiting for it, and the
-// texts that mark the menu and the end of a run.
+// What the page's tests share: the page unpacked from its zip, the console
+// as shown, waiting for it, and the texts that mark the menu and the end of a
+// run.
 'use strict';
+const { execFileSync } = require('child_process');
+const fs = require('fs');
+const path = require('path');
 
 exports.MENU_8 = '[8] Oblicz Tolerancje Kondensatora Po Literze';
 exports.END = 'Program zakończył działanie.';
 exports.TIMEOUT = 20000;
 
-// The console's lines, as a function for the page to run.
-exports.LINES = "document.getElementById('ekran').textContent.split('\\n')";
+// The zip unpacked into WORK, as a user does: the page's folder.
+exports.unpack = (zip, work) => {
+  execFileSync('unzip', ['-q', zip, '-d', work]);
+  return path.join(work, fs.readdirSync(work).find((name) => name.startsWith('kalkulator-')));
+};
+
+// The lines of the program's current run on the console (earlier runs stay
+// above it), as an expression for the page to evaluate.
+exports.LINES = "(document.querySelector('#ekran > pre:last-child') || { textContent: '' })" +
+  ".textContent.split('\\n')";
 
 // Waits until test(lines) holds for what read() returns.
 exports.waitFor = async (read, what, test) => {

@@ -7,12 +7,12 @@
 // Usage: node webkit.js ZIP WEBKITWEBDRIVER MINIBROWSER
 'use strict';
 const assert = require('assert');
-const { execFileSync, spawn } = require('child_process');
+const { spawn } = require('child_process');
 const fs = require('fs');
 const net = require('net');
 const os = require('os');
 const path = require('path');
-const { MENU_8, END, LINES, waitFor, showing, run } = require('./strona');
+const { MENU_8, END, LINES, unpack, waitFor, showing, run } = require('./strona');
 
 const [zip, driver, minibrowser] = process.argv.slice(2);
 const ELEMENT = 'element-6066-11e4-a52e-4f735466cecf';
@@ -51,9 +51,7 @@ async function main() {
   }
 
   try {
-    execFileSync('unzip', ['-q', zip, '-d', work]);
-    const folder = fs.readdirSync(work).find((name) => name.startsWith('kalkulator-'));
-    const url = 'file://' + path.join(work, folder, 'index.html');
+    const url = 'file://' + path.join(unpack(zip, work), 'index.html');
 
     for (let tries = 0; ; tries++) { // until the driver listens
       try {
