@@ -18,15 +18,7 @@ set(epoch $ENV{SOURCE_DATE_EPOCH})
 # in JSON, which cpack copies out too; it is no package to sum.
 list(FILTER CPACK_PACKAGE_FILES EXCLUDE REGEX "\\.json$")
 
-function(kalkulator_run)
-    execute_process(${ARGN} RESULTS_VARIABLE results)
-    foreach(result IN LISTS results)
-        if(NOT result EQUAL 0)
-            list(JOIN ARGN " " command)
-            message(FATAL_ERROR "packaging step failed (${result}): ${command}")
-        endif()
-    endforeach()
-endfunction()
+include(${CPACK_KALKULATOR_SOURCE_DIR}/packaging/run.cmake)
 
 function(kalkulator_normalise type package)
     kalkulator_run(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC0 strip-nondeterminism
@@ -48,35 +40,34 @@ foreach(package IN LISTS CPACK_PACKAGE_FILES)
     endif()
 endforeach()
 
-# The packages made now are still in cpack's staging folder; those made
-# before are beside SHA256SUMS already.
+# The packages made now are still in cpack's staging folder; those of this
+# version made before (by another generator) are beside SHA256SUMS already.
+# A package of another version is not this build's, even where it is left
+# in the folder.
 set(out ${CPACK_OUTPUT_FILE_PREFIX})
 set(sums ${out}/SHA256SUMS)
 set(names)
 if(EXISTS ${sums})
     file(STRINGS ${sums} lines)
+    string(REPLACE "." "\\." version ${CPACK_PACKAGE_VERSION})
     foreach(line IN LISTS lines)
         string(REGEX REPLACE "^[0-9a-f]+  " "" name "${line}")
-        if(EXISTS ${out}/${name})
+        if(EXISTS ${out}/${name} AND name MATCHES "[-_]${version}[-_.]")
             list(APPEND names ${name})
-            set(folder_${name} ${out})
+            set(path_${name} ${out}/${name})
         endif()
     endforeach()
 endif()
 foreach(package IN LISTS CPACK_PACKAGE_FILES)
     get_filename_component(name ${package} NAME)
-    get_filename_component(folder_${name} ${package} DIRECTORY)
+    set(path_${name} ${package})
     list(APPEND names ${name})
 endforeach()
 list(REMOVE_DUPLICATES names)
 list(SORT names)
 set(text)
 foreach(name IN LISTS names)
-    execute_process(COMMAND sha256sum ${name} WORKING_DIRECTORY ${folder_${name}}
-        OUTPUT_VARIABLE entry RESULT_VARIABLE result)
-    if(NOT result EQUAL 0)
-        message(FATAL_ERROR "sha256sum ${folder_${name}}/${name} failed")
-    endif()
-    string(APPEND text "${entry}")
+    file(SHA256 ${path_${name}} sum)
+    string(APPEND text "${sum}  ${name}\n")
 endforeach()
 file(WRITE ${sums} "${text}")

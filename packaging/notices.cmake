@@ -67,7 +67,7 @@ elseif(WIN32)
 else()
     set(program kalkulator)
 endif()
-set(text "kalkulator ${PROJECT_VERSION}: third-party notices
+set(text "${PROJECT_NAME} ${PROJECT_VERSION}: third-party notices
 
 ${program} holds code of the libraries below, linked into it when it was
 built. Their copyright and licence terms follow, each as the Debian package
@@ -92,5 +92,8 @@ ${packages_${copyright}} (${libraries})
 
 ${terms}")
 endforeach()
+if(WIN32) # beside CZYTAJ.txt, for Notepad alike
+    string(REPLACE "\n" "\r\n" text "${text}")
+endif()
 file(WRITE ${KALKULATOR_NOTICES} "${text}")
 set(KALKULATOR_NOTICES_FOUND TRUE)

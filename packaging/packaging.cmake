@@ -3,12 +3,6 @@
 # and the same sources give the same bytes whoever packages them, wherever
 # and whenever (packaging/cpack-options.cmake, cpack-post-build.cmake).
 
-set(kalkulator_authors "the kalkulator authors")
-# The program's name in the software centres (AppStream).
-set(KALKULATOR_APP_ID org.example.kalkulator)
-set(KALKULATOR_MAINTAINER "${kalkulator_authors} <kalkulator@example.org>" CACHE STRING
-    "Maintainer of the Debian package: name <address>")
-
 include(packaging/notices.cmake)
 if(KALKULATOR_NOTICES_FOUND)
     if(EMSCRIPTEN OR WIN32)
@@ -22,33 +16,28 @@ if(EMSCRIPTEN)
     # The page alone (web/web.cmake installs it): nothing for a system to install.
 elseif(WIN32)
     # Windows users get the program and its guide, in Polish, side by side;
-    # the guide as Notepad reads it everywhere: CRLF, and UTF-8 with a BOM.
+    # the guide and the notices as Notepad reads them everywhere: CRLF, and
+    # the guide in UTF-8 with a BOM.
     install(TARGETS kalkulator RUNTIME DESTINATION .)
     configure_file(packaging/windows/CZYTAJ.txt.in CZYTAJ.txt @ONLY NEWLINE_STYLE CRLF)
     install(FILES ${PROJECT_BINARY_DIR}/CZYTAJ.txt DESTINATION .)
 else()
     install(TARGETS kalkulator RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-    install(FILES README.md packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
-
-    # The changelog names the version it was written for.
-    set(changelog ${PROJECT_SOURCE_DIR}/packaging/changelog)
-    file(STRINGS ${changelog} entry LIMIT_COUNT 1)
-    if(NOT entry MATCHES "^${PROJECT_NAME} \\(${PROJECT_VERSION}\\) ")
-        message(FATAL_ERROR "packaging/changelog does not start with version ${PROJECT_VERSION}")
-    endif()
-    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog})
-    # So does the newest release of the software centres' metadata.
-    set(metainfo ${PROJECT_SOURCE_DIR}/packaging/linux/${KALKULATOR_APP_ID}.metainfo.xml)
-    file(STRINGS ${metainfo} release REGEX "<release " LIMIT_COUNT 1)
-    if(NOT release MATCHES "version=\"${PROJECT_VERSION}\"")
-        message(FATAL_ERROR "the newest release in ${metainfo} is not ${PROJECT_VERSION}")
-    endif()
+    # Stripped, it still has the compilers' names in a .comment section,
+    # which nothing reads.
+    install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+            \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/kalkulator\"
+            COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
+    configure_file(packaging/copyright.in copyright @ONLY)
+    install(FILES README.md ${PROJECT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
     # The manual pages, English and Polish, and the changelog go compressed as
     # Debian has them: gzip at its best, with no name or time of its own inside.
     configure_file(packaging/kalkulator.1.in kalkulator.1 @ONLY)
     configure_file(packaging/kalkulator.pl.1.in pl/kalkulator.1 @ONLY)
-    configure_file(${changelog} changelog COPYONLY)
+    configure_file(${KALKULATOR_CHANGELOG} changelog @ONLY)
     find_program(KALKULATOR_GZIP gzip REQUIRED)
     foreach(file kalkulator.1 pl/kalkulator.1 changelog)
         execute_process(COMMAND ${KALKULATOR_GZIP} -9 -n -c ${PROJECT_BINARY_DIR}/${file}
@@ -65,10 +54,12 @@ else()
     # The desktop menus' entry (in a terminal, where the final wait keeps the
     # result on screen), its icon in the hicolor theme, and what software
     # centres show of the program.
-    install(FILES packaging/linux/kalkulator.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-    install(FILES packaging/linux/${KALKULATOR_APP_ID}.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    set(KALKULATOR_DESKTOP_ENTRY ${PROJECT_BINARY_DIR}/kalkulator.desktop)
+    set(KALKULATOR_METAINFO ${PROJECT_BINARY_DIR}/${KALKULATOR_APP_ID}.metainfo.xml)
+    configure_file(packaging/linux/kalkulator.desktop.in ${KALKULATOR_DESKTOP_ENTRY} @ONLY)
+    configure_file(packaging/linux/metainfo.xml.in ${KALKULATOR_METAINFO} @ONLY)
+    install(FILES ${KALKULATOR_DESKTOP_ENTRY} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${KALKULATOR_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
     if(KALKULATOR_ICONS)
         set(hicolor ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
         foreach(size IN LISTS KALKULATOR_ICON_SIZES)
@@ -95,6 +86,10 @@ elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^arm")
     # system, Raspberry Pi OS on the ARMv6 of a Pi 1 or Zero included.
     set(kalkulator_deb_arch armhf)
     set(kalkulator_arch_suffix -armhf)
+elseif(NOT WIN32 AND NOT EMSCRIPTEN)
+    # Another processor: its own name, where Debian's may differ.
+    string(TOLOWER ${CMAKE_SYSTEM_PROCESSOR} kalkulator_deb_arch)
+    set(kalkulator_arch_suffix -${kalkulator_deb_arch})
 endif()
 
 if(EMSCRIPTEN)
@@ -129,7 +124,7 @@ endif()
 # The archives' name, and the one folder that they hold.
 set(KALKULATOR_PACKAGE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-${CPACK_SYSTEM_NAME})
 set(CPACK_PACKAGE_FILE_NAME ${KALKULATOR_PACKAGE_NAME})
-set(CPACK_PACKAGE_VENDOR "${kalkulator_authors}")
+set(CPACK_PACKAGE_VENDOR "${KALKULATOR_AUTHORS}")
 set(CPACK_PACKAGE_CONTACT "${KALKULATOR_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION [=[
 An interactive calculator with a Polish text interface in plain ASCII. It
@@ -149,7 +144,8 @@ set(CPACK_KALKULATOR_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 set(CPACK_KALKULATOR_ICONS ${KALKULATOR_ICONS})
 set(CPACK_KALKULATOR_NOTICES ${KALKULATOR_NOTICES_FOUND})
 set(CPACK_KALKULATOR_ICON_PACKAGES ${KALKULATOR_ICON_PACKAGES})
-set(CPACK_KALKULATOR_FALLBACK_EPOCH 1796774400) # 2026-12-09 UTC, the day of 1.0.0
+set(CPACK_KALKULATOR_FALLBACK_EPOCH ${KALKULATOR_RELEASE_EPOCH}) # the release's, from its changelog entry
+set(CPACK_KALKULATOR_DISPLAY_NAME "${KALKULATOR_DISPLAY_NAME}")
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${kalkulator_deb_arch})

@@ -40,8 +40,12 @@ set_property(TARGET kalkulator APPEND PROPERTY LINK_DEPENDS
 
 # The page in one folder of the build, as the zip holds it.
 set(KALKULATOR_PAGE_DIR ${PROJECT_BINARY_DIR}/page)
-set(page_sources ${web}/index.html ${web}/konsola.js ${web}/page.css
-    ${web}/manifest.webmanifest)
+# The page's and the manifest's names are the program's.
+foreach(file index.html manifest.webmanifest)
+    configure_file(${web}/${file}.in ${PROJECT_BINARY_DIR}/web/${file} @ONLY)
+endforeach()
+set(page_sources ${PROJECT_BINARY_DIR}/web/index.html ${web}/konsola.js ${web}/page.css
+    ${PROJECT_BINARY_DIR}/web/manifest.webmanifest)
 list(TRANSFORM page_sources REPLACE "^.*/" "" OUTPUT_VARIABLE page_files)
 list(APPEND page_files kalkulator.js)
 

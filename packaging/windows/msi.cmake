@@ -14,13 +14,7 @@ set(msi ${stage}/${CPACK_PACKAGE_FILE_NAME}.msi)
 set(source ${CPACK_KALKULATOR_SOURCE_DIR}/packaging/windows)
 set(upgrade_code ${CPACK_KALKULATOR_UPGRADE_CODE})
 
-function(kalkulator_msi_run)
-    execute_process(${ARGN} WORKING_DIRECTORY ${stage} RESULT_VARIABLE result)
-    if(NOT result EQUAL 0)
-        list(JOIN ARGN " " command)
-        message(FATAL_ERROR "making the MSI failed (${result}): ${command}")
-    endif()
-endfunction()
+include(${CPACK_KALKULATOR_SOURCE_DIR}/packaging/run.cmake)
 
 function(kalkulator_uuid variable name)
     string(UUID uuid NAMESPACE ${upgrade_code} NAME "${name}" TYPE SHA1 UPPER)
@@ -37,7 +31,7 @@ file(COPY ${CPACK_KALKULATOR_ICO} ${source}/environment.idt ${source}/codepage.i
 
 # What Windows shows of the package, in Polish (UTF-8 here, stored in the
 # Central European code page, 1250, that the package is given).
-set(name "Kalkulator wielkości elektrycznych")
+set(name "${CPACK_KALKULATOR_DISPLAY_NAME}")
 set(texts
     "UPDATE Property SET Value='${name}' WHERE Property='ProductName'"
     "UPDATE Feature SET Title='${name}' WHERE Feature='Complete'"
@@ -65,12 +59,13 @@ kalkulator_uuid(package_code "package ${contents}")
 set(epoch $ENV{SOURCE_DATE_EPOCH})
 string(TIMESTAMP when "%Y-%m-%d %H:%M:%S" UTC) # at SOURCE_DATE_EPOCH
 set(at_epoch ${CMAKE_COMMAND} -E env TZ=UTC0 ${CPACK_KALKULATOR_FAKETIME} -f "${when}")
-kalkulator_msi_run(COMMAND touch -d @${epoch} ${inputs})
+kalkulator_run(COMMAND touch -d @${epoch} ${inputs} WORKING_DIRECTORY ${stage})
 # wixl wants its sources relative to the working folder.
-kalkulator_msi_run(COMMAND ${at_epoch} ${CPACK_KALKULATOR_WIXL} --arch x64
-    -o ${CPACK_PACKAGE_FILE_NAME}.msi kalkulator.wxs)
-kalkulator_msi_run(COMMAND ${at_epoch} ${CPACK_KALKULATOR_MSIBUILD} ${msi}
+kalkulator_run(COMMAND ${at_epoch} ${CPACK_KALKULATOR_WIXL} --arch x64
+    -o ${CPACK_PACKAGE_FILE_NAME}.msi kalkulator.wxs WORKING_DIRECTORY ${stage})
+kalkulator_run(COMMAND ${at_epoch} ${CPACK_KALKULATOR_MSIBUILD} ${msi}
     -i environment.idt -i codepage.idt ${queries}
-    -s "kalkulator" "${CPACK_PACKAGE_VENDOR}" "x64\;1045" "${package_code}")
+    -s "kalkulator" "${CPACK_PACKAGE_VENDOR}" "x64\;1045" "${package_code}"
+    WORKING_DIRECTORY ${stage})
 
 set(CPACK_EXTERNAL_BUILT_PACKAGES ${msi})

@@ -11,6 +11,14 @@ platform's own text for the not-a-number that 0/0 gives (NAN_TEXTS).
 
 A program whose name ends in .exe is a Windows build, run under Wine.
 
+Lines of the table's header that start with "#:" give the driver's options
+for a run of the table, one run a line (CMake adds a test for each).
+
+With --stack-kib, the program runs with at most that much stack: by the
+limit of the process natively, by qemu's -s under qemu; Node gives its
+WebAssembly a small stack of its own. Under Wine no limit is set, and the
+table is skipped (exit status 77).
+
 With --unwritable, standard output is /dev/full or closed, so that nothing
 can be written: the expected text is then what stderr must hold, and the exit
 status must be 1.
@@ -155,6 +163,20 @@ def main():
     parser.add_argument("command", nargs="+", help="the program and its arguments, after --")
     args = parser.parse_args()
     windows = any(part.endswith(".exe") for part in args.command)
+    program = os.path.basename(args.command[0])
+    if args.stack_kib and windows:
+        print(f"{args.table}: no stack limit can be set under Wine; skipped")
+        return 77
+    if args.stack_kib and program.startswith("qemu"):
+        args.command[1:1] = ["-s", str(args.stack_kib * 1024)]
+        args.stack_kib = None
+    elif program.startswith("node"):
+        args.stack_kib = None
+        if args.unwritable == "closed":
+            # Node opens /dev/null in place of a closed descriptor before the
+            # program starts.
+            print(f"{args.table}: Node never leaves standard output closed; skipped")
+            return 77
     cases = read_table(args.table, args.nan or NAN_TEXTS[windows])
     if args.case is not None:
         if args.case not in cases:

@@ -26,8 +26,10 @@ while [ $# -gt 0 ] && [ "$1" != -- ]; do
 done
 shift
 
-# nm prints no symbol at all for a stripped program.
-if [ -n "$("$nm" "$program" 2>/dev/null)" ]; then
+# nm reads a stripped program, and prints no symbol of it.
+symbols=$("$nm" "$program" 2>/dev/null) ||
+    { echo "$nm cannot read ${program#"$tree"/} in $package" >&2; exit 1; }
+if [ -n "$symbols" ]; then
     echo "${program#"$tree"/} in $package is not stripped" >&2
     exit 1
 fi

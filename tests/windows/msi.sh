@@ -12,6 +12,8 @@
 #   uninstall  leaves no file, shortcut, registry key or PATH entry
 #   DIALOGUE is the command that checks one dialogue under Wine, given the
 #   Windows command line that starts the program as its last words.
+#   KALKULATOR_NAME and KALKULATOR_PUBLISHER in the environment are the names
+#   that Windows must show; the versions are read from the packages.
 set -eu
 absolute() { (cd "$(dirname "$1")" && echo "$PWD/$(basename "$1")"); }
 scenario=$1 msi=$(absolute "$2") other=
@@ -48,7 +50,9 @@ value() {
     wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
         sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
 }
-name='Kalkulator wielkości elektrycznych'
+name=$KALKULATOR_NAME
+# The version that a package installs.
+version_of() { msiinfo export "$1" Property | tr -d '\r' | sed -n 's/^ProductVersion\t//p'; }
 # The product's keys among the installed apps, by the name they show, read
 # from an export, which keeps the Polish letters that reg query drops.
 product_keys() {
@@ -73,7 +77,7 @@ check_installed() {
     keys=$(product_keys)
     [ "$(printf '%s\n' "$keys" | grep -c .)" -eq 1 ] || fail "installed apps: '$keys'"
     [ "$(value "$keys" DisplayVersion)" = "$version" ] || fail "version is not $version"
-    [ "$(value "$keys" Publisher)" = "the kalkulator authors" ] || fail "no publisher"
+    [ "$(value "$keys" Publisher)" = "$KALKULATOR_PUBLISHER" ] || fail "no publisher"
     [ "$(value "$keys" Language)" = 0x415 ] || fail "the language is not Polish"
     code=${keys##*\\}
     [ -f "$WINEPREFIX/drive_c/windows/Installer/$code/kalkulator.ico" ] ||
@@ -87,15 +91,15 @@ fi
 installed "$msi"
 case $scenario in
 install)
-    check_installed 1.0.0
+    check_installed "$(version_of "$msi")"
     "$@" "$dir\\kalkulator.exe"
     "$@" cmd /c kalkulator.exe
     installed "$msi"
-    check_installed 1.0.0
+    check_installed "$(version_of "$msi")"
     ;;
 upgrade)
     installed "$other"
-    check_installed 1.0.1
+    check_installed "$(version_of "$other")"
     ;;
 downgrade)
     installed "$other"
@@ -106,7 +110,7 @@ downgrade)
     msiinfo export "$other" LaunchCondition | grep -q "Zainstalowana jest już nowsza wersja" ||
         fail "the refusal does not say that a later version is installed"
     status=0
-    check_installed 1.0.0
+    check_installed "$(version_of "$msi")"
     ;;
 uninstall)
     msiexec /x "$(winepath -w "$msi")"

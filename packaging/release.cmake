@@ -1,0 +1,92 @@
+# The release history, packaging/changelog, read once for every build: its
+# newest entry must be PROJECT_VERSION's, and what else names a release is
+# made from it.
+#   KALKULATOR_RELEASE_DATE   the newest entry's day, 2026-12-09 (manual pages)
+#   KALKULATOR_RELEASE_EPOCH  its time in seconds since 1970 (when there is no git)
+#   KALKULATOR_COPYRIGHT_YEARS  2026, or 2026-2028 from the first release on
+#   KALKULATOR_RELEASES_XML   every release as AppStream's <release> elements
+
+set(KALKULATOR_CHANGELOG ${PROJECT_SOURCE_DIR}/packaging/changelog)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${KALKULATOR_CHANGELOG})
+# Its lines as a list: a semicolon in the text is kept aside meanwhile.
+file(READ ${KALKULATOR_CHANGELOG} changelog)
+string(REPLACE ";" "@SEMICOLON@" changelog "${changelog}")
+string(REPLACE "\n" ";" changelog_lines "${changelog}")
+
+# Days since 1970-01-01 of a day of the Gregorian calendar.
+function(kalkulator_days variable year month day)
+    set(y ${year})
+    if(month LESS_EQUAL 2)
+        math(EXPR y "${year} - 1")
+    endif()
+    math(EXPR era "${y} / 400")
+    math(EXPR yoe "${y} - ${era} * 400")
+    math(EXPR mp "(${month} + 9) % 12")
+    math(EXPR doy "(153 * ${mp} + 2) / 5 + ${day} - 1")
+    math(EXPR doe "${yoe} * 365 + ${yoe} / 4 - ${yoe} / 100 + ${doy}")
+    math(EXPR days "${era} * 146097 + ${doe} - 719468")
+    set(${variable} ${days} PARENT_SCOPE)
+endfunction()
+
+set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+set(version "")
+set(releases "")
+set(items "")
+set(years "")
+foreach(line IN LISTS changelog_lines)
+    if(line MATCHES "^${PROJECT_NAME} \\(([^)]+)\\) ")
+        set(version ${CMAKE_MATCH_1})
+        set(items "")
+    elseif(line MATCHES "^  \\* (.*)$")
+        list(APPEND items "${CMAKE_MATCH_1}")
+    elseif(line MATCHES "^    (.*)$" AND items)
+        list(POP_BACK items item)
+        list(APPEND items "${item} ${CMAKE_MATCH_1}")
+    elseif(line MATCHES "^ -- .*  [A-Z][a-z][a-z], ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ([0-9][0-9]):([0-9][0-9]):([0-9][0-9]) \\+0000$")
+        set(day ${CMAKE_MATCH_1})
+        set(year ${CMAKE_MATCH_3})
+        list(FIND months ${CMAKE_MATCH_2} month)
+        math(EXPR month "${month} + 1")
+        string(LENGTH "0${month}" length)
+        math(EXPR length "${length} - 2")
+        string(SUBSTRING "0${month}" ${length} 2 mm)
+        set(date ${year}-${mm}-${day})
+        if(NOT releases)
+            # The newest entry, which comes first.
+            if(NOT version STREQUAL PROJECT_VERSION)
+                message(FATAL_ERROR "packaging/changelog starts with version ${version}, not "
+                    "${PROJECT_VERSION}: add an entry for ${PROJECT_VERSION} at its top")
+            endif()
+            set(KALKULATOR_RELEASE_DATE ${date})
+            kalkulator_days(days ${year} ${month} ${day})
+            math(EXPR KALKULATOR_RELEASE_EPOCH "${days} * 86400 + ${CMAKE_MATCH_4} * 3600 + \
+${CMAKE_MATCH_5} * 60 + ${CMAKE_MATCH_6}")
+        endif()
+        set(text "")
+        foreach(item IN LISTS items)
+            string(REPLACE "&" "&amp;" item "${item}")
+            string(REPLACE "<" "&lt;" item "${item}")
+            string(REPLACE ">" "&gt;" item "${item}")
+            string(APPEND text "          <li>${item}</li>\n")
+        endforeach()
+        string(APPEND releases "    <release version=\"${version}\" date=\"${date}\">
+      <description>
+        <ul>
+${text}        </ul>
+      </description>
+    </release>
+")
+        list(APPEND years ${year})
+    endif()
+endforeach()
+if(NOT releases)
+    message(FATAL_ERROR "packaging/changelog has no entry in Debian's form")
+endif()
+string(REGEX REPLACE "\n$" "" releases "${releases}")
+string(REPLACE "@SEMICOLON@" ";" KALKULATOR_RELEASES_XML "${releases}")
+list(GET years -1 first)
+list(GET years 0 last)
+set(KALKULATOR_COPYRIGHT_YEARS ${first})
+if(NOT first STREQUAL last)
+    set(KALKULATOR_COPYRIGHT_YEARS ${first}-${last})
+endif()

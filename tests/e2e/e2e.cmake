@@ -1,0 +1,50 @@
+# End-to-end: each run of a table in this folder runs the built program on
+# the input of each row and compares the whole output, byte for byte; the
+# "#:" lines of a table's header give the driver's options of each run.
+set(KALKULATOR_E2E ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/run.py)
+# glibc prints 0/0 as "nan" on ARM, whose default not-a-number is positive.
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(arm|aarch64)")
+    list(APPEND KALKULATOR_E2E --nan nan)
+endif()
+file(GLOB e2e_tables CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.table)
+
+# Every table's runs, as tests named e2e.TABLE[-RUN]SUFFIX, of the program
+# started by the command that follows (an emulator, or none).
+function(kalkulator_e2e_tables suffix)
+    foreach(table IN LISTS e2e_tables)
+        get_filename_component(group ${table} NAME_WE)
+        file(STRINGS ${table} runs REGEX "^#: ")
+        list(LENGTH runs count)
+        if(count EQUAL 0)
+            set(runs "#: ")
+        endif()
+        foreach(run IN LISTS runs)
+            string(REGEX REPLACE "^#: *" "" options "${run}")
+            separate_arguments(options UNIX_COMMAND "${options}")
+            set(name e2e.${group})
+            if(count GREATER 1)
+                list(GET options -1 last)
+                string(APPEND name -${last})
+            endif()
+            add_test(NAME ${name}${suffix}
+                COMMAND ${KALKULATOR_E2E} ${options} ${table} -- ${ARGN} $<TARGET_FILE:kalkulator>)
+            set_tests_properties(${name}${suffix} PROPERTIES SKIP_RETURN_CODE 77)
+        endforeach()
+    endforeach()
+endfunction()
+
+kalkulator_e2e_tables("" ${CMAKE_CROSSCOMPILING_EMULATOR})
+# The same tables on the other processors that the build is meant for.
+foreach(cpu IN LISTS KALKULATOR_QEMU_OTHER_CPUS)
+    kalkulator_e2e_tables(.${cpu} ${KALKULATOR_QEMU} -cpu ${cpu})
+endforeach()
+
+# Arguments are accepted and change nothing.
+add_test(NAME e2e.arguments-ignored
+    COMMAND ${KALKULATOR_E2E} --case option-then-result ${CMAKE_CURRENT_LIST_DIR}/menu.table
+        -- ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:kalkulator> 7 --help /?)
+
+# One dialogue of the program whose path is added as the last word, for the
+# package tests.
+set(KALKULATOR_DIALOGUE ${KALKULATOR_E2E} --case option-then-result
+    ${CMAKE_CURRENT_LIST_DIR}/menu.table -- ${CMAKE_CROSSCOMPILING_EMULATOR})
