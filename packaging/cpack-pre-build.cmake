@@ -1,6 +1,8 @@
 # Run by cpack once it has installed a package's files into its staging
 # folder: the folders are made open to read, as the files are, whatever the
-# umask of whoever packages.
+# umask of whoever packages, and every file and folder takes the time of
+# SOURCE_DATE_EPOCH (packaging/cpack-options.cmake), for the generators that
+# keep the times they find (RPM).
 file(GLOB_RECURSE staged LIST_DIRECTORIES true ${CPACK_TEMPORARY_DIRECTORY}/*)
 set(folders ${CPACK_TEMPORARY_DIRECTORY})
 foreach(path IN LISTS staged)
@@ -10,3 +12,5 @@ foreach(path IN LISTS staged)
 endforeach()
 file(CHMOD ${folders} DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+include(${CPACK_KALKULATOR_SOURCE_DIR}/packaging/run.cmake)
+kalkulator_run(COMMAND touch -h -d @$ENV{SOURCE_DATE_EPOCH} ${CPACK_TEMPORARY_DIRECTORY} ${staged})

@@ -74,12 +74,15 @@ else()
 endif()
 
 # The processor by Debian's name, the .deb's last word, and as the archive's
-# name gives it: nothing for x86-64, whose tar.gz keeps the name it had first.
+# name gives it: nothing for x86-64, whose tar.gz keeps the name it had first;
+# and by RPM's, for the processors that Fedora and openSUSE build for.
 if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64)$")
     set(kalkulator_deb_arch amd64)
+    set(kalkulator_rpm_arch x86_64)
     set(kalkulator_arch_suffix "")
 elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^(aarch64|arm64)$")
     set(kalkulator_deb_arch arm64)
+    set(kalkulator_rpm_arch aarch64)
     set(kalkulator_arch_suffix -aarch64)
 elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^arm")
     # ARMv5TE code from the armel compiler, static: it runs on every armhf
@@ -120,6 +123,14 @@ elseif(WIN32)
 else()
     set(CPACK_GENERATOR TGZ DEB)
     set(CPACK_SYSTEM_NAME Linux${kalkulator_arch_suffix})
+    if(kalkulator_rpm_arch)
+        find_program(KALKULATOR_RPMBUILD rpmbuild)
+        if(KALKULATOR_RPMBUILD)
+            list(APPEND CPACK_GENERATOR RPM)
+        else()
+            message(WARNING "rpmbuild is missing (apt-get install rpm): cpack makes no RPM")
+        endif()
+    endif()
 endif()
 # The archives' name, and the one folder that they hold.
 set(KALKULATOR_PACKAGE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-${CPACK_SYSTEM_NAME})
@@ -151,5 +162,36 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${kalkulator_deb_arch})
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+
+# The RPM: from the same files as the .deb, owning only its own folders;
+# static, so it needs nothing but the system; and the same bytes from the
+# same sources (the times are SOURCE_DATE_EPOCH, packaging/cpack-pre-build.cmake).
+set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
+set(CPACK_RPM_PACKAGE_ARCHITECTURE ${kalkulator_rpm_arch})
+set(CPACK_RPM_PACKAGE_RELEASE 1)
+set(CPACK_RPM_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+set(CPACK_RPM_PACKAGE_GROUP "Applications/Engineering")
+set(CPACK_RPM_PACKAGE_LICENSE "LicenseRef-Proprietary") # as packaging/copyright.in states
+set(CPACK_RPM_CHANGELOG_FILE ${PROJECT_BINARY_DIR}/rpm-changelog)
+set(CPACK_PACKAGE_RELOCATABLE OFF)
+set(CPACK_RPM_PACKAGE_AUTOREQ OFF)
+set(CPACK_RPM_SPEC_MORE_DEFINE "%define packager ${KALKULATOR_MAINTAINER}
+%define _build_id_links none
+%define __os_install_post %{nil}
+%define _buildhost reproducible
+%define use_source_date_epoch_as_buildtime 1
+%define clamp_mtime_to_source_date_epoch 1")
+set(system_folders /usr/${CMAKE_INSTALL_MANDIR} /usr/${CMAKE_INSTALL_MANDIR}/man1
+    /usr/${CMAKE_INSTALL_MANDIR}/pl /usr/${CMAKE_INSTALL_MANDIR}/pl/man1
+    /usr/${CMAKE_INSTALL_DATADIR}/applications /usr/${CMAKE_INSTALL_DATADIR}/metainfo
+    /usr/${CMAKE_INSTALL_DATADIR}/icons /usr/${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+foreach(size IN LISTS KALKULATOR_ICON_SIZES ITEMS scalable)
+    if(NOT size STREQUAL "scalable")
+        set(size ${size}x${size})
+    endif()
+    list(APPEND system_folders /usr/${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}
+        /usr/${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}/apps)
+endforeach()
+set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION ${system_folders})
 
 include(CPack)

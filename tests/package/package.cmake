@@ -44,6 +44,15 @@ else()
         ${tree}/bin/kalkulator ${tgz_docs} ${dialogue})
     add_test(NAME package.deb COMMAND ${unpacked} ${bin}/${deb} ${CMAKE_NM}
         usr/bin/kalkulator ${deb_docs} ${dialogue})
+    if(kalkulator_rpm_arch AND KALKULATOR_RPMBUILD)
+        set(rpm ${PROJECT_NAME}-${PROJECT_VERSION}-1.${kalkulator_rpm_arch}.rpm)
+        list(APPEND packages ${rpm})
+        add_test(NAME package.rpm COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/rpm.sh ${bin}/${rpm}
+            ${dialogue})
+        set_tests_properties(package.rpm PROPERTIES SKIP_RETURN_CODE 77)
+        add_test(NAME package.rpmlint COMMAND rpmlint
+            -c ${PROJECT_SOURCE_DIR}/packaging/linux/rpmlint.toml ${bin}/${rpm})
+    endif()
     add_test(NAME package.lintian COMMAND lintian --pedantic --fail-on error,warning,pedantic
         ${bin}/${deb})
     add_test(NAME package.man COMMAND mandoc -T lint -W warning

@@ -1,0 +1,42 @@
+#!/bin/sh
+# The RPM as Fedora and openSUSE install it. It owns no system folder and
+# has no .build-id links; into an empty root with a database of its own it
+# installs with no other package (on another processor with --ignorearch,
+# its program then run by the dialogue's emulator), its program runs a
+# dialogue, rpm -V finds every file as
+# packaged, the manual pages and the desktop entry are where those systems
+# look for them, and rpm -e leaves no file behind.
+#
+# Usage: rpm.sh RPM -- DIALOGUE...
+#   DIALOGUE is the command that runs one dialogue, with the installed
+#   program's path added as its last word.
+set -eu
+package=$1
+shift 2
+if [ "$(id -u)" -ne 0 ]; then
+    echo "installing into another root takes root; skipped"
+    exit 77
+fi
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+fail() { echo "$package: $*" >&2; exit 1; }
+in_root() { rpm --root "$root" --dbpath /var/lib/rpm "$@"; }
+
+# Its own folder alone, none of the system's, and nothing but its files.
+owned=$(rpm -qp --qf '[%{FILEMODES:perms} %{FILENAMES}\n]' "$package" | sed -n 's/^d[^ ]* //p')
+[ "$owned" = /usr/share/doc/kalkulator ] || fail "owns the folders $owned"
+! rpm -qpl "$package" | grep -q build-id || fail "has .build-id links"
+
+in_root --initdb
+arch=
+[ "$(rpm -qp --qf '%{ARCH}' "$package")" = "$(uname -m)" ] || arch=--ignorearch
+in_root -i $arch "$package" || fail "does not install into an empty root"
+"$@" "$root/usr/bin/kalkulator"
+changed=$(in_root -V kalkulator) || fail "rpm -V: $changed"
+for file in share/man/man1/kalkulator.1.gz share/man/pl/man1/kalkulator.1.gz \
+    share/applications/kalkulator.desktop; do
+    [ -f "$root/usr/$file" ] || fail "no /usr/$file"
+done
+in_root -e kalkulator || fail "rpm -e failed"
+left=$(find "$root" ! -type d ! -path "$root/var/lib/rpm/*")
+[ -z "$left" ] || fail "rpm -e left $left"
