@@ -9,8 +9,10 @@
 # written again from the same staged tree with GNU tar. Every time inside is
 # SOURCE_DATE_EPOCH, and zip's local times are those of UTC.
 #
-# Then SHA256SUMS beside the packages is brought up to date, so that it lists
-# every package of this build in the form that `sha256sum -c` reads.
+# Then each package gets its bill of materials beside it (packaging/sbom.cmake),
+# and SHA256SUMS beside the packages is brought up to date, so that it lists
+# every package of this build and its bill in the form that `sha256sum -c`
+# reads.
 
 set(epoch $ENV{SOURCE_DATE_EPOCH})
 
@@ -58,10 +60,13 @@ if(EXISTS ${sums})
         endif()
     endforeach()
 endif()
+include(${CPACK_KALKULATOR_SOURCE_DIR}/packaging/sbom.cmake)
 foreach(package IN LISTS CPACK_PACKAGE_FILES)
     get_filename_component(name ${package} NAME)
     set(path_${name} ${package})
-    list(APPEND names ${name})
+    set(path_${name}.cdx.json ${out}/${name}.cdx.json)
+    kalkulator_sbom(${package} ${path_${name}.cdx.json})
+    list(APPEND names ${name} ${name}.cdx.json)
 endforeach()
 list(REMOVE_DUPLICATES names)
 list(SORT names)

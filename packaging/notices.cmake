@@ -4,6 +4,12 @@
 # which package installed them, and taken whole from that package's copyright
 # file. Sets KALKULATOR_NOTICES_FOUND; without dpkg (another system) the
 # program builds all the same, and only cpack refuses to make the packages.
+#
+# The same look-up gives the packages' bills of materials their libraries
+# (packaging/sbom.cmake), so that the two never disagree: KALKULATOR_LIBRARIES,
+# one "library|Debian package|version|architecture|licence" each, the licence
+# as an SPDX expression where the package's copyright file, in Debian's
+# machine-readable form, gives all its files one, and empty where not.
 
 set(KALKULATOR_NOTICES ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
 set(KALKULATOR_NOTICES_FOUND FALSE)
@@ -26,29 +32,93 @@ foreach(name IN LISTS names)
     endif()
 endforeach()
 
+# The licence of the files of a Debian copyright file, as SPDX names it:
+# where every paragraph of files but Debian's own packaging names one and
+# the same licence; or nothing.
+function(kalkulator_spdx_licence variable copyright)
+    set(${variable} "" PARENT_SCOPE)
+    file(READ ${copyright} text)
+    if(NOT text MATCHES "^Format: [^\n]*copyright-format")
+        return()
+    endif()
+    string(REPLACE ";" "," text "${text}")
+    string(REGEX REPLACE "\n[ \t]*\n" ";" paragraphs "${text}")
+    set(licences)
+    foreach(paragraph IN LISTS paragraphs)
+        if(paragraph MATCHES "^Files:[ \n]+debian/" OR NOT paragraph MATCHES "^Files:")
+            continue()
+        endif()
+        if(paragraph MATCHES "\nLicense: *([^\n]+)")
+            list(APPEND licences "${CMAKE_MATCH_1}")
+        endif()
+    endforeach()
+    list(REMOVE_DUPLICATES licences)
+    list(LENGTH licences count)
+    if(NOT count EQUAL 1)
+        return()
+    endif()
+    set(debian ${licences})
+    set(spdx_Expat MIT)
+    set(spdx_BSD-2-clause BSD-2-Clause)
+    set(spdx_BSD-3-clause BSD-3-Clause)
+    set(spdx_LGPL-2.1+ LGPL-2.1-or-later)
+    set(spdx_LGPL-2.1 LGPL-2.1-only)
+    set(spdx_GPL-2+ GPL-2.0-or-later)
+    set(spdx_GPL-2 GPL-2.0-only)
+    set(spdx_GPL-3+ GPL-3.0-or-later)
+    foreach(same Apache-2.0 ISC MIT NCSA Zlib ZPL-2.1)
+        set(spdx_${same} ${same})
+    endforeach()
+    string(REGEX REPLACE " (or|and) " ";\\1;" words "${debian}")
+    set(expression "")
+    foreach(word IN LISTS words)
+        if(word STREQUAL "or" OR word STREQUAL "and")
+            string(TOUPPER " ${word} " word)
+        elseif(DEFINED spdx_${word})
+            set(word ${spdx_${word}})
+        else()
+            return() # a licence that SPDX has no name for
+        endif()
+        string(APPEND expression "${word}")
+    endforeach()
+    set(${variable} "${expression}" PARENT_SCOPE)
+endfunction()
+
 find_program(KALKULATOR_DPKG_QUERY dpkg-query)
 set(sections)
+set(KALKULATOR_LIBRARIES)
 foreach(path IN LISTS linked)
     if(NOT KALKULATOR_DPKG_QUERY)
         break()
     endif()
     execute_process(COMMAND ${KALKULATOR_DPKG_QUERY} -S ${path}
         OUTPUT_VARIABLE owner RESULT_VARIABLE result ERROR_QUIET)
+    string(REGEX MATCH "^[^:, ]+(:[a-z0-9]+)?" installed "${owner}")
     string(REGEX MATCH "^[^:, ]+" package "${owner}")
     set(copyright /usr/share/doc/${package}/copyright)
     if(NOT result EQUAL 0 OR NOT EXISTS ${copyright})
         set(sections)
         break()
     endif()
+    execute_process(COMMAND ${KALKULATOR_DPKG_QUERY} -W "-f=\${Version}|\${Architecture}"
+        ${installed} OUTPUT_VARIABLE version_arch)
     # Packages of one source share one copyright file.
     file(REAL_PATH ${copyright} copyright)
+    kalkulator_spdx_licence(licence ${copyright})
     get_filename_component(name ${path} NAME)
+    set(libraries ${name})
     if(EMSCRIPTEN)
-        set(name "musl, libc++, libc++abi, compiler-rt, emmalloc")
+        set(libraries musl libc++ libc++abi compiler-rt emmalloc)
+        list(JOIN libraries ", " name)
     endif()
+    foreach(library IN LISTS libraries)
+        list(APPEND KALKULATOR_LIBRARIES "${library}|${package}|${version_arch}|${licence}")
+    endforeach()
     if(NOT copyright IN_LIST sections)
         list(APPEND sections ${copyright})
-        set(packages_${copyright} ${package})
+    endif()
+    if(NOT package IN_LIST packages_${copyright})
+        list(APPEND packages_${copyright} ${package})
     endif()
     list(APPEND names_${copyright} ${name})
 endforeach()
@@ -83,11 +153,12 @@ be linked again with a modified GNU C Library.
 endif()
 foreach(copyright IN LISTS sections)
     list(JOIN names_${copyright} ", " libraries)
+    list(JOIN packages_${copyright} ", " packages)
     file(READ ${copyright} terms)
     string(APPEND text "
 
 ======================================================================
-${packages_${copyright}} (${libraries})
+${packages} (${libraries})
 ======================================================================
 
 ${terms}")
@@ -97,3 +168,4 @@ if(WIN32) # beside CZYTAJ.txt, for Notepad alike
 endif()
 file(WRITE ${KALKULATOR_NOTICES} "${text}")
 set(KALKULATOR_NOTICES_FOUND TRUE)
+set(KALKULATOR_PROGRAM_FILE ${program})

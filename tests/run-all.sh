@@ -16,7 +16,7 @@ packages=(cmake g++ make python3 git clang libclang-rt-14-dev clang-tidy clang-f
     g++-aarch64-linux-gnu g++-arm-linux-gnueabi qemu-user
     libgtest-dev lintian mandoc strip-nondeterminism unzip librsvg2-bin icoutils
     desktop-file-utils appstream wixl msitools faketime emscripten
-    chromium firefox-esr webkit2gtk-driver xvfb xauth)
+    rpm rpmlint cpio devscripts chromium firefox-esr webkit2gtk-driver xvfb xauth)
 # Debian's nodejs comes without npm; a Node.js that brings its own keeps it.
 command -v npm >/dev/null || packages+=(npm)
 missing=()
@@ -32,10 +32,9 @@ if [ ${#missing[@]} -gt 0 ]; then
     "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
-# The browser driver of the page's tests, as pinned.
-if [[ " ${presets[*]} " == *" web "* ]]; then
-    npm ci --no-audit --no-fund --ignore-scripts
-fi
+# The browser driver of the page's tests and the validator of the packages'
+# bills of materials, as pinned.
+npm ci --no-audit --no-fund --ignore-scripts
 
 for preset in "${presets[@]}"; do
     echo "=== $preset"

@@ -64,7 +64,21 @@ else()
         ${KALKULATOR_METAINFO})
 endif()
 
-# SHA256SUMS lists exactly these packages, each with its right sum.
+# Each package's bill of materials, validated (the CycloneDX library from npm).
+find_program(KALKULATOR_NODE NAMES node nodejs)
+if(KALKULATOR_NODE AND EXISTS ${PROJECT_SOURCE_DIR}/node_modules/@cyclonedx/cyclonedx-library)
+    list(TRANSFORM packages PREPEND ${bin}/ OUTPUT_VARIABLE made)
+    add_test(NAME package.sbom COMMAND ${KALKULATOR_NODE} ${CMAKE_CURRENT_LIST_DIR}/sbom.js
+        ${KALKULATOR_NOTICES} ${made})
+else()
+    message(WARNING "Node.js or the CycloneDX library is not installed (npm ci): "
+        "package.sbom is left out")
+endif()
+list(TRANSFORM packages APPEND .cdx.json OUTPUT_VARIABLE bills)
+list(APPEND packages ${bills})
+
+# SHA256SUMS lists exactly these packages and their bills, each with its right
+# sum.
 add_test(NAME package.checksums COMMAND sha256sum -c SHA256SUMS WORKING_DIRECTORY ${bin})
 list(SORT packages)
 list(TRANSFORM packages APPEND ": OK\n" OUTPUT_VARIABLE verified)
