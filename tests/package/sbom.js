@@ -12,7 +12,7 @@ const { execFileSync } = require('child_process');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
-const { Spec, Validation } = require('@cyclonedx/cyclonedx-library');
+const { Validation } = require('@cyclonedx/cyclonedx-library');
 
 const [notices, ...packages] = process.argv.slice(2);
 const sha256 = (file) => crypto.createHash('sha256').update(fs.readFileSync(file)).digest('hex');
@@ -49,7 +49,7 @@ function noticed() {
 }
 
 async function main() {
-  const validator = new Validation.JsonStrictValidator(Spec.Version.v1dot6);
+  const validator = new Validation.JsonStrictValidator('1.6'); // CycloneDX 1.6
   const fromNotices = noticed();
   for (const file of packages) {
     const name = path.basename(file);
