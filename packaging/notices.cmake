@@ -93,8 +93,9 @@ foreach(path IN LISTS linked)
     endif()
     execute_process(COMMAND ${KALKULATOR_DPKG_QUERY} -S ${path}
         OUTPUT_VARIABLE owner RESULT_VARIABLE result ERROR_QUIET)
-    string(REGEX MATCH "^[^:, ]+(:[a-z0-9]+)?" installed "${owner}")
-    string(REGEX MATCH "^[^:, ]+" package "${owner}")
+    # "package:architecture: path", or "package: path" where it has one alone.
+    string(REGEX MATCH "^([^:, ]+)(:[a-z0-9]+)?" installed "${owner}")
+    set(package "${CMAKE_MATCH_1}")
     set(copyright /usr/share/doc/${package}/copyright)
     if(NOT result EQUAL 0 OR NOT EXISTS ${copyright})
         set(sections)

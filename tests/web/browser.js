@@ -130,10 +130,14 @@ async function main() {
       }
     });
     const cdp = await page.createCDPSession();
+    // A phone's screen of so many CSS pixels, touched; and a pause for the
+    // console, which scrolls to its last line a frame after it is written.
+    const phone = (width, height) => page.setViewport({ width, height, deviceScaleFactor: 2,
+      isMobile: true, hasTouch: true });
+    const scrolled = () => new Promise((resolve) => setTimeout(resolve, 100));
 
     // A phone: 360 CSS pixels wide, a touch screen.
-    await page.setViewport({ width: 360, height: 740, deviceScaleFactor: 2, isMobile: true,
-      hasTouch: true });
+    await phone(360, 740);
     await page.goto(url);
     const menu = await until('the menu', showing(MENU_8));
     assert.ok(menu.includes(MENU_8), 'the longest menu line is not whole');
@@ -218,8 +222,7 @@ async function main() {
     // and left again by Down. The question, the field and the result stay
     // in view.
     await restart();
-    await page.setViewport({ width: 360, height: 300, deviceScaleFactor: 2, isMobile: true,
-      hasTouch: true });
+    await phone(360, 300);
     await page.keyboard.type('1');
     await page.keyboard.press('Enter');
     let shown = await until('the first prompt', showing('Prosze podac Napiecie w Woltach:'));
@@ -229,7 +232,7 @@ async function main() {
     await page.keyboard.type('0');
     await page.keyboard.press('Enter');
     await until('the second prompt', showing('Prosze podac Prad w Amperach:'));
-    await new Promise((resolve) => setTimeout(resolve, 100)); // the scroll, a frame later
+    await scrolled();
     assert.deepStrictEqual(await hidden(['Prosze podac Prad w Amperach:']), [],
       'the question is not in view with the keyboard open');
     const recalled = [];
@@ -244,7 +247,7 @@ async function main() {
     assert.deepStrictEqual(shown.filter((line) => line !== ''), [
       'Prosze podac Napiecie w Woltach: 10', 'Prosze podac Prad w Amperach: 4', '2.5 Ohm']);
     assert.ok(await page.$eval('#ponownie', (button) => button.hidden), 'ended before the wait');
-    await new Promise((resolve) => setTimeout(resolve, 100));
+    await scrolled();
     assert.deepStrictEqual(await hidden(['2.5 Ohm']), [],
       'the result is not in view with the keyboard open');
     await page.screenshot({ path: path.join(shots, 'strona-klawiatura-360x300.png') });
@@ -276,11 +279,10 @@ async function main() {
     // Phones upright and on their side, untouched since the page opened:
     // the whole menu and the field in view, the page where it opened.
     for (const [width, height] of [[360, 640], [390, 844], [844, 390]]) {
-      await page.setViewport({ width, height, deviceScaleFactor: 2, isMobile: true,
-        hasTouch: true });
+      await phone(width, height);
       await page.reload();
       await until(`the menu at ${width}x${height}`, showing(MENU_8));
-      await new Promise((resolve) => setTimeout(resolve, 100));
+      await scrolled();
       assert.deepStrictEqual(await hidden(MENU), [], `at ${width}x${height}`);
       assert.strictEqual(await page.evaluate(() => window.scrollY), 0,
         `the page opened scrolled at ${width}x${height}`);
@@ -289,8 +291,7 @@ async function main() {
 
     // Twice the browser's text size: a larger console and larger controls,
     // and the field still wide enough for an answer; nothing sideways.
-    await page.setViewport({ width: 360, height: 740, deviceScaleFactor: 2, isMobile: true,
-      hasTouch: true });
+    await phone(360, 740);
     await cdp.send('Page.setFontSizes', { fontSizes: { standard: 32, fixed: 26 } });
     await page.reload();
     await until('the menu at twice the text size', showing(MENU_8));
