@@ -31,8 +31,11 @@ bool wczytajLiczbe(std::streambuf& wejscie, float& wartosc) {
         if (czyCyfra(znak)) {
             cyfry = true;
             wez();
-        } else if (znak == '.' && !kropka && !wykladnik) {
+        } else if ((znak == '.' || znak == ',') && !kropka && !wykladnik) {
+            // A comma is the decimal separator as Polish writes it; strtof
+            // is given the point.
             kropka = true;
+            znak = '.';
             wez();
         } else if ((znak == 'e' || znak == 'E') && cyfry && !wykladnik) {
             wykladnik = true;

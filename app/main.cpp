@@ -1,3 +1,4 @@
+#include "app/kodowanie.h"
 #include "app/menu.h"
 
 #include <iostream>
@@ -7,6 +8,10 @@ int main(int /*argc*/, char* /*argv*/[]) {
     // Only the C++ streams are used, so they may keep their own buffers
     // instead of going through C's stdio a character at a time.
     std::ios::sync_with_stdio(false);
+    // Answers saved by Windows tools may start with a byte-order mark, or be
+    // UTF-16 altogether.
+    static WejscieTekstowe wejscie(*std::cin.rdbuf());
+    std::cin.rdbuf(&wejscie);
     wyswietlMenu();
     wybierzOpcje();
     // A dialogue lost to a full disk or a closed stdout must not look like a

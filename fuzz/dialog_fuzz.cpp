@@ -3,6 +3,7 @@
 // the shape of what it prints: the run returns, the menu comes first, and at
 // most the result line follows the last prompt. The exact texts are for the
 // end-to-end tables; here every prompt is known by its closing ": ".
+#include "app/kodowanie.h"
 #include "app/menu.h"
 
 #include <cstddef>
@@ -18,8 +19,9 @@ namespace {
 // Runs `krok` with standard input taken from `wejscie`; returns its output.
 template <typename Krok> std::string uruchom(const std::string& wejscie, Krok krok) {
     std::istringstream zrodlo(wejscie);
+    WejscieTekstowe tekst(*zrodlo.rdbuf());
     std::ostringstream wyjscie;
-    std::streambuf* const doTerazWejscie = std::cin.rdbuf(zrodlo.rdbuf());
+    std::streambuf* const doTerazWejscie = std::cin.rdbuf(&tekst);
     std::streambuf* const doTerazWyjscie = std::cout.rdbuf(wyjscie.rdbuf());
     krok();
     std::cin.rdbuf(doTerazWejscie);

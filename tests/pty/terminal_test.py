@@ -118,8 +118,9 @@ class TerminalTest(unittest.TestCase):
                 self.assertEqual(t.output, MENU + clear + WRONG + clear + U + I + b"2.5 Ohm\n")
 
     def test_pause_outlasts_bare_enter_and_ends_on_a_token(self):
-        # A formula, a code and a letter: every kind of result waits.
-        for dialogue, shown in ((b"4 230 10\n", U + I + b"2300W\n"),
+        # A formula, a code and a letter: every kind of result waits, and a
+        # decimal comma in the last answer leaves nothing to end the wait.
+        for dialogue, shown in ((b"4 230 0,5\n", U + I + b"115W\n"),
                                 (b"7 474\n", KOD + b"0.470000uF\n"),
                                 (b"8 K\n", LITERA + b"10%\n")):
             for token in (b"z\n", b"5\n", b"-\n"):
