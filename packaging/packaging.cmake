@@ -19,6 +19,11 @@ elseif(WIN32)
     # the guide and the notices as Notepad reads them everywhere: CRLF, and
     # the guide in UTF-8 with a BOM.
     install(TARGETS kalkulator RUNTIME DESTINATION .)
+    # The same for every version: it tells Windows that a later one replaces
+    # this one. The guide names this version's product code for uninstalling.
+    set(KALKULATOR_UPGRADE_CODE 6F1C2A4E-9B3D-4E57-8A60-2D4B7C9E1F35)
+    include(packaging/windows/uuid.cmake)
+    kalkulator_uuid(KALKULATOR_PRODUCT_CODE ${KALKULATOR_UPGRADE_CODE} "product ${PROJECT_VERSION}")
     configure_file(packaging/windows/CZYTAJ.txt.in CZYTAJ.txt @ONLY NEWLINE_STYLE CRLF)
     install(FILES ${PROJECT_BINARY_DIR}/CZYTAJ.txt DESTINATION .)
 else()
@@ -113,9 +118,7 @@ elseif(WIN32)
         set(CPACK_KALKULATOR_MSIBUILD ${KALKULATOR_MSIBUILD})
         set(CPACK_KALKULATOR_FAKETIME ${KALKULATOR_FAKETIME})
         set(CPACK_KALKULATOR_ICO ${KALKULATOR_ICO})
-        # The same for every version: it tells Windows that a later one
-        # replaces this one.
-        set(CPACK_KALKULATOR_UPGRADE_CODE 6F1C2A4E-9B3D-4E57-8A60-2D4B7C9E1F35)
+        set(CPACK_KALKULATOR_UPGRADE_CODE ${KALKULATOR_UPGRADE_CODE})
     else()
         message(WARNING "wixl, msibuild or faketime is missing (apt-get install wixl "
             "msitools faketime): cpack makes the zip only, not the installer")

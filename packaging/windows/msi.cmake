@@ -15,15 +15,11 @@ set(source ${CPACK_KALKULATOR_SOURCE_DIR}/packaging/windows)
 set(upgrade_code ${CPACK_KALKULATOR_UPGRADE_CODE})
 
 include(${CPACK_KALKULATOR_SOURCE_DIR}/packaging/run.cmake)
+include(${source}/uuid.cmake)
 
-function(kalkulator_uuid variable name)
-    string(UUID uuid NAMESPACE ${upgrade_code} NAME "${name}" TYPE SHA1 UPPER)
-    set(${variable} "{${uuid}}" PARENT_SCOPE)
-endfunction()
-
-kalkulator_uuid(product_code "product ${CPACK_PACKAGE_VERSION}")
+kalkulator_uuid(product_code ${upgrade_code} "product ${CPACK_PACKAGE_VERSION}")
 foreach(component program guide notices shortcuts)
-    kalkulator_uuid(component_${component} "component ${component}")
+    kalkulator_uuid(component_${component} ${upgrade_code} "component ${component}")
 endforeach()
 configure_file(${source}/kalkulator.wxs.in ${stage}/kalkulator.wxs @ONLY)
 file(COPY ${CPACK_KALKULATOR_ICO} ${source}/environment.idt ${source}/codepage.idt
@@ -54,7 +50,7 @@ foreach(input IN LISTS inputs)
     file(SHA256 ${stage}/${input} sum)
     string(APPEND contents "${input} ${sum}\n")
 endforeach()
-kalkulator_uuid(package_code "package ${contents}")
+kalkulator_uuid(package_code ${upgrade_code} "package ${contents}")
 
 set(epoch $ENV{SOURCE_DATE_EPOCH})
 string(TIMESTAMP when "%Y-%m-%d %H:%M:%S" UTC) # at SOURCE_DATE_EPOCH

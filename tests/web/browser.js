@@ -169,7 +169,7 @@ async function main() {
     assert.ok(layout.focused, 'typing does not go to the program at once');
     assert.strictEqual(layout.field,
       'autocapitalize=off autocorrect=off autocomplete=off spellcheck=false enterkeyhint=send');
-    assert.match(layout.hint, /2\.5, nie 2,5/);
+    assert.match(layout.hint, /2,5 to 2\.5/);
     // Controls for a finger, and the end of input well away from sending.
     const controls = await page.evaluate(() => {
       const rect = (id) => document.getElementById(id).getBoundingClientRect();

@@ -9,7 +9,8 @@
 #              PATH; installing again changes nothing
 #   upgrade    OTHER_MSI, a later version, replaces MSI
 #   downgrade  OTHER_MSI, an earlier version, is refused after MSI
-#   uninstall  leaves no file, shortcut, registry key or PATH entry
+#   uninstall  by the installed guide's command, away from the MSI, leaves no
+#              file, shortcut, registry key or PATH entry
 #   DIALOGUE is the command that checks one dialogue under Wine, given the
 #   Windows command line that starts the program as its last words.
 #   KALKULATOR_NAME and KALKULATOR_PUBLISHER in the environment are the names
@@ -113,8 +114,11 @@ downgrade)
     check_installed "$(version_of "$msi")"
     ;;
 uninstall)
-    msiexec /x "$(winepath -w "$msi")"
-    [ "$status" -eq 0 ] || fail "msiexec /x ended with $status"
+    command=$(tr -d '\r' <"$unix_dir/CZYTAJ.txt" | sed -n 's|^ *msiexec \(/x .*\) /qn$|\1|p')
+    [ -n "$command" ] || fail "the guide gives no msiexec /x command"
+    # shellcheck disable=SC2086 # the guide's words, as a user types them
+    msiexec $command
+    [ "$status" -eq 0 ] || fail "the guide's msiexec /x ended with $status"
     [ ! -e "$unix_dir" ] || fail "$dir is still there"
     [ "$(shortcuts)" -eq 0 ] || fail "shortcuts are left"
     [ -z "$(product_keys)" ] || fail "still among the installed apps"
