@@ -25,6 +25,13 @@ if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
     set(ENV{SOURCE_DATE_EPOCH} ${epoch})
 endif()
 
+# The source configuration (CPackSourceConfig.cmake, which alone installs
+# directories) makes the source release and nothing else, with nothing staged.
+if(CPACK_INSTALLED_DIRECTORIES)
+    set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${CPACK_KALKULATOR_SOURCE_DIR}/packaging/source-release.cmake)
+    set(CPACK_EXTERNAL_ENABLE_STAGING OFF)
+endif()
+
 # The .deb alone carries what only Debian reads: the files that a plain
 # install leaves out.
 if(CPACK_GENERATOR STREQUAL "DEB")

@@ -27,8 +27,13 @@ function(kalkulator_normalise type package)
         --normalizers=+${type} --type ${type} --timestamp ${epoch} ${package})
 endfunction()
 
+# The source release is made in order already (packaging/source-release.cmake).
+set(source_release ${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION}.tar.gz)
 foreach(package IN LISTS CPACK_PACKAGE_FILES)
-    if(package MATCHES "\\.tar\\.gz$")
+    get_filename_component(name ${package} NAME)
+    if(name STREQUAL source_release)
+        continue()
+    elseif(package MATCHES "\\.tar\\.gz$")
         kalkulator_run(
             COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C
                 tar --sort=name --format=gnu --owner=0 --group=0 --numeric-owner

@@ -9,7 +9,12 @@
 # (packaging/sbom.cmake), so that the two never disagree: KALKULATOR_LIBRARIES,
 # one "library|Debian package|version|architecture|licence" each, the licence
 # as an SPDX expression where the package's copyright file, in Debian's
-# machine-readable form, gives all its files one, and empty where not.
+# machine-readable form, gives all its files one, and empty where not; and
+# the .deb its Built-Using field: KALKULATOR_BUILT_USING, the Debian source
+# packages that the linked code was built from, each "name (= version)": a
+# package's own source, and those it was built using itself (a cross
+# compiler's libraries are built from the native sources). Of them,
+# KALKULATOR_LIBC_SOURCES are those of the C library.
 
 set(KALKULATOR_NOTICES ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
 set(KALKULATOR_NOTICES_FOUND FALSE)
@@ -87,6 +92,8 @@ endfunction()
 find_program(KALKULATOR_DPKG_QUERY dpkg-query)
 set(sections)
 set(KALKULATOR_LIBRARIES)
+set(KALKULATOR_BUILT_USING)
+set(KALKULATOR_LIBC_SOURCES)
 foreach(path IN LISTS linked)
     if(NOT KALKULATOR_DPKG_QUERY)
         break()
@@ -103,6 +110,20 @@ foreach(path IN LISTS linked)
     endif()
     execute_process(COMMAND ${KALKULATOR_DPKG_QUERY} -W "-f=\${Version}|\${Architecture}"
         ${installed} OUTPUT_VARIABLE version_arch)
+    execute_process(COMMAND ${KALKULATOR_DPKG_QUERY} -W
+        "-f=\${source:Package} (= \${source:Version}), \${Built-Using}" ${installed}
+        OUTPUT_VARIABLE sources)
+    string(REGEX REPLACE ", *$" "" sources "${sources}")
+    string(REPLACE ", " ";" sources "${sources}")
+    list(APPEND KALKULATOR_BUILT_USING ${sources})
+    if(path MATCHES "/libc\\.a$")
+        # A cross compiler's C library names glibc's own source among its own.
+        set(KALKULATOR_LIBC_SOURCES ${sources})
+        list(FILTER sources INCLUDE REGEX "^glibc ")
+        if(sources)
+            set(KALKULATOR_LIBC_SOURCES ${sources})
+        endif()
+    endif()
     # Packages of one source share one copyright file.
     file(REAL_PATH ${copyright} copyright)
     kalkulator_spdx_licence(licence ${copyright})
@@ -144,12 +165,27 @@ ${program} holds code of the libraries below, linked into it when it was
 built. Their copyright and licence terms follow, each as the Debian package
 that installed the library states them.
 ")
-if(NOT EMSCRIPTEN AND NOT WIN32)
+list(REMOVE_DUPLICATES KALKULATOR_BUILT_USING)
+list(JOIN KALKULATOR_BUILT_USING "\n    " sources)
+list(JOIN KALKULATOR_BUILT_USING ", " KALKULATOR_BUILT_USING)
+list(JOIN KALKULATOR_LIBC_SOURCES ", " KALKULATOR_LIBC_SOURCES)
+set(lgpl /usr/share/common-licenses/LGPL-2.1)
+if(KALKULATOR_LIBC_SOURCES)
+    # The C library's licence asks, in section 6, that whoever gets the
+    # program may link it again with a modified library: the terms below,
+    # and the sources named, published beside the packages.
     string(APPEND text "
-The GNU C Library is linked into ${program} statically. As its licence, the
-GNU Lesser General Public License 2.1, asks in section 6, the authors of
-kalkulator give, on request, the object files of kalkulator, so that it can
-be linked again with a modified GNU C Library.
+The GNU C Library is linked into ${program} statically, under the GNU
+Lesser General Public License 2.1, whose text ends this file. As its
+section 6 asks, kalkulator's terms permit you to modify ${program} for your
+own use and to reverse engineer it for debugging such modifications; and
+beside the packages of this version are published, for you to build the
+program again and link it with a modified GNU C Library:
+- the source release of kalkulator, ${PROJECT_NAME}-${PROJECT_VERSION}.tar.gz;
+- the exact source of the libraries linked into ${program}, the Debian
+  source packages that they were built from:
+    ${sources}
+  the GNU C Library's being ${KALKULATOR_LIBC_SOURCES}.
 ")
 endif()
 foreach(copyright IN LISTS sections)
@@ -164,6 +200,16 @@ ${packages} (${libraries})
 
 ${terms}")
 endforeach()
+if(KALKULATOR_LIBC_SOURCES)
+    file(READ ${lgpl} terms)
+    string(APPEND text "
+
+======================================================================
+GNU Lesser General Public License, version 2.1
+======================================================================
+
+${terms}")
+endif()
 if(WIN32) # beside CZYTAJ.txt, for Notepad alike
     string(REPLACE "\n" "\r\n" text "${text}")
 endif()

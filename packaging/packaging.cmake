@@ -3,6 +3,12 @@
 # and the same sources give the same bytes whoever packages them, wherever
 # and whenever (packaging/cpack-options.cmake, cpack-post-build.cmake).
 
+# The one namespace of every UUID that packaging derives: the MSI's upgrade
+# code, which tells Windows that a later version replaces this one, is the
+# namespace itself; the MSI's other codes and the bills' serial numbers follow
+# from it and a name.
+set(KALKULATOR_UUID_NAMESPACE 6F1C2A4E-9B3D-4E57-8A60-2D4B7C9E1F35)
+
 include(packaging/notices.cmake)
 if(KALKULATOR_NOTICES_FOUND)
     if(EMSCRIPTEN OR WIN32)
@@ -19,11 +25,9 @@ elseif(WIN32)
     # the guide and the notices as Notepad reads them everywhere: CRLF, and
     # the guide in UTF-8 with a BOM.
     install(TARGETS kalkulator RUNTIME DESTINATION .)
-    # The same for every version: it tells Windows that a later one replaces
-    # this one. The guide names this version's product code for uninstalling.
-    set(KALKULATOR_UPGRADE_CODE 6F1C2A4E-9B3D-4E57-8A60-2D4B7C9E1F35)
+    # The guide names this version's product code for uninstalling.
     include(packaging/windows/uuid.cmake)
-    kalkulator_uuid(KALKULATOR_PRODUCT_CODE ${KALKULATOR_UPGRADE_CODE} "product ${PROJECT_VERSION}")
+    kalkulator_uuid(KALKULATOR_PRODUCT_CODE ${KALKULATOR_UUID_NAMESPACE} "product ${PROJECT_VERSION}")
     configure_file(packaging/windows/CZYTAJ.txt.in CZYTAJ.txt @ONLY NEWLINE_STYLE CRLF)
     install(FILES ${PROJECT_BINARY_DIR}/CZYTAJ.txt DESTINATION .)
 else()
@@ -118,7 +122,6 @@ elseif(WIN32)
         set(CPACK_KALKULATOR_MSIBUILD ${KALKULATOR_MSIBUILD})
         set(CPACK_KALKULATOR_FAKETIME ${KALKULATOR_FAKETIME})
         set(CPACK_KALKULATOR_ICO ${KALKULATOR_ICO})
-        set(CPACK_KALKULATOR_UPGRADE_CODE ${KALKULATOR_UPGRADE_CODE})
     else()
         message(WARNING "wixl, msibuild or faketime is missing (apt-get install wixl "
             "msitools faketime): cpack makes the zip only, not the installer")
@@ -126,6 +129,13 @@ elseif(WIN32)
 else()
     set(CPACK_GENERATOR TGZ DEB)
     set(CPACK_SYSTEM_NAME Linux${kalkulator_arch_suffix})
+    # The source release once, with the packages of the machine's own
+    # processor (packaging/source-release.cmake).
+    if(NOT CMAKE_CROSSCOMPILING)
+        list(APPEND CPACK_GENERATOR External)
+        set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${PROJECT_SOURCE_DIR}/packaging/source-release.cmake)
+        set(KALKULATOR_SOURCE_RELEASE ${PROJECT_NAME}-${PROJECT_VERSION}.tar.gz)
+    endif()
     if(kalkulator_rpm_arch)
         find_program(KALKULATOR_RPMBUILD rpmbuild)
         if(KALKULATOR_RPMBUILD)
@@ -150,7 +160,11 @@ line and waits for one more entry before it exits.]=])
 if(NOT EMSCRIPTEN) # a page has nothing to strip
     set(CPACK_STRIP_FILES ON)
 endif()
-set(CPACK_SOURCE_GENERATOR "")
+# `cpack --config CPackSourceConfig.cmake` (make package_source) makes the
+# same source release, never an archive of the build folder
+# (packaging/cpack-options.cmake).
+set(CPACK_SOURCE_GENERATOR External)
+set(CPACK_SOURCE_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION})
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/cpack-options.cmake)
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/cpack-pre-build.cmake)
 set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/cpack-post-build.cmake)
@@ -162,6 +176,8 @@ set(CPACK_KALKULATOR_FALLBACK_EPOCH ${KALKULATOR_RELEASE_EPOCH}) # the release's
 set(CPACK_KALKULATOR_DISPLAY_NAME "${KALKULATOR_DISPLAY_NAME}")
 # What the bills of materials beside the packages list (packaging/sbom.cmake).
 set(CPACK_KALKULATOR_AUTHORS "${KALKULATOR_AUTHORS}")
+set(CPACK_KALKULATOR_LICENSE ${KALKULATOR_LICENSE})
+set(CPACK_KALKULATOR_UUID_NAMESPACE ${KALKULATOR_UUID_NAMESPACE})
 set(CPACK_KALKULATOR_PROGRAM_FILE ${KALKULATOR_PROGRAM_FILE})
 set(CPACK_KALKULATOR_LIBRARIES ${KALKULATOR_LIBRARIES})
 
@@ -169,6 +185,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${kalkulator_deb_arch})
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The sources of the code linked in statically, as Debian's policy asks
+# (7.8). CPack has no variable for Built-Using: it is written as a line of
+# its own after the Source field, which names this package itself.
+if(KALKULATOR_BUILT_USING)
+    set(CPACK_DEBIAN_PACKAGE_SOURCE "${PROJECT_NAME}\nBuilt-Using: ${KALKULATOR_BUILT_USING}")
+endif()
 
 # The RPM: from the same files as the .deb, owning only its own folders;
 # static, so it needs nothing but the system; and the same bytes from the
@@ -178,10 +200,16 @@ set(CPACK_RPM_PACKAGE_ARCHITECTURE ${kalkulator_rpm_arch})
 set(CPACK_RPM_PACKAGE_RELEASE 1)
 set(CPACK_RPM_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_RPM_PACKAGE_GROUP "Applications/Engineering")
-set(CPACK_RPM_PACKAGE_LICENSE "LicenseRef-Proprietary") # as packaging/copyright.in states
+set(CPACK_RPM_PACKAGE_LICENSE ${KALKULATOR_LICENSE})
+# The licence terms are installed even where documentation is not.
+set(CPACK_RPM_USER_FILELIST "%license /usr/${CMAKE_INSTALL_DOCDIR}/copyright"
+    "%license /usr/${CMAKE_INSTALL_DOCDIR}/THIRD-PARTY-NOTICES.txt")
 set(CPACK_RPM_CHANGELOG_FILE ${PROJECT_BINARY_DIR}/rpm-changelog)
 set(CPACK_PACKAGE_RELOCATABLE OFF)
+# Static, it needs no library; the icon theme owns the icons' folders, which
+# would otherwise stay behind when the package is removed.
 set(CPACK_RPM_PACKAGE_AUTOREQ OFF)
+set(CPACK_RPM_PACKAGE_REQUIRES hicolor-icon-theme)
 set(CPACK_RPM_SPEC_MORE_DEFINE "%define packager ${KALKULATOR_MAINTAINER}
 %define _build_id_links none
 %define __os_install_post %{nil}

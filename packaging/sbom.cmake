@@ -1,11 +1,13 @@
 # kalkulator_sbom(PACKAGE OUTPUT): the bill of materials of a package that
-# cpack has made, in CycloneDX 1.6 JSON: the package file and its SHA-256;
-# the program inside it (found in cpack's staging folder) and its SHA-256;
+# cpack has made, in CycloneDX 1.6 JSON: the package file, its SHA-256, its
+# package URL and the program's licence; the program inside it (found in
+# cpack's staging folder), its path as the package names it, and its SHA-256;
 # and each library linked into the program, statically, as Debian provided it
 # (CPACK_KALKULATOR_LIBRARIES, the same list as THIRD-PARTY-NOTICES.txt's,
-# packaging/notices.cmake), with its licence where one is known. Everything
-# in it follows from the sources and SOURCE_DATE_EPOCH, so that it is the same
-# bytes wherever the package is made.
+# packaging/notices.cmake), with its licence where one is known. The source
+# release holds no program and no library. Everything in it follows from the
+# sources and SOURCE_DATE_EPOCH, so that it is the same bytes wherever the
+# package is made.
 
 function(kalkulator_json variable text) # text as a JSON string, quoted
     string(REPLACE "\\" "\\\\" text "${text}")
@@ -13,12 +15,9 @@ function(kalkulator_json variable text) # text as a JSON string, quoted
     set(${variable} "\"${text}\"" PARENT_SCOPE)
 endfunction()
 
-function(kalkulator_sbom package output)
-    get_filename_component(name ${package} NAME)
-    file(SHA256 ${package} package_sum)
-    set(version ${CPACK_PACKAGE_VERSION})
-    kalkulator_json(authors "${CPACK_KALKULATOR_AUTHORS}")
-
+# The program in package NAME and the libraries linked into it: the bill's
+# components, the references to the program, and the dependencies below it.
+function(kalkulator_sbom_program name)
     set(program ${CPACK_KALKULATOR_PROGRAM_FILE})
     file(GLOB_RECURSE staged ${CPACK_TEMPORARY_DIRECTORY}/*)
     list(FILTER staged INCLUDE REGEX "/${program}$")
@@ -28,18 +27,26 @@ function(kalkulator_sbom package output)
     list(GET staged 0 staged)
     file(SHA256 ${staged} program_sum)
     file(RELATIVE_PATH program_path ${CPACK_TEMPORARY_DIRECTORY} ${staged})
+    # The archives hold their files under one folder of the package's name;
+    # the MSI, in the folder it installs into.
+    if(name MATCHES "\\.(tar\\.gz|zip)$")
+        set(program_path ${CPACK_PACKAGE_FILE_NAME}/${program_path})
+    elseif(name MATCHES "\\.msi$")
+        set(program_path ${CPACK_PACKAGE_NAME}/${program_path})
+    endif()
 
     set(components "
     {
       \"type\": \"application\",
       \"bom-ref\": \"program\",
       \"name\": \"${program}\",
-      \"version\": \"${version}\",
+      \"version\": \"${CPACK_PACKAGE_VERSION}\",
       \"hashes\": [{\"alg\": \"SHA-256\", \"content\": \"${program_sum}\"}],
+      \"licenses\": [{\"expression\": \"${CPACK_KALKULATOR_LICENSE}\"}],
       \"properties\": [{\"name\": \"kalkulator:path\", \"value\": \"${program_path}\"}]
     }")
     set(refs)
-    set(library_dependencies)
+    set(dependencies)
     foreach(library IN LISTS CPACK_KALKULATOR_LIBRARIES)
         string(REPLACE "|" ";" fields "${library}")
         list(GET fields 0 file)
@@ -67,12 +74,29 @@ function(kalkulator_sbom package output)
       ]
     }")
         list(APPEND refs "\"library:${file}\"")
-        string(APPEND library_dependencies ",
+        string(APPEND dependencies ",
     {\"ref\": \"library:${file}\", \"dependsOn\": []}")
     endforeach()
     list(JOIN refs ", " refs)
+    set(components "${components}" PARENT_SCOPE)
+    set(dependencies ",
+    {\"ref\": \"program\", \"dependsOn\": [${refs}]}${dependencies}" PARENT_SCOPE)
+    set(refs "\"program\"" PARENT_SCOPE)
+endfunction()
 
-    string(UUID serial NAMESPACE 6F1C2A4E-9B3D-4E57-8A60-2D4B7C9E1F35
+function(kalkulator_sbom package output)
+    get_filename_component(name ${package} NAME)
+    file(SHA256 ${package} package_sum)
+    set(version ${CPACK_PACKAGE_VERSION})
+    kalkulator_json(authors "${CPACK_KALKULATOR_AUTHORS}")
+    set(components "")
+    set(refs "")
+    set(dependencies "")
+    if(NOT name STREQUAL "${CPACK_PACKAGE_NAME}-${version}.tar.gz") # the source release
+        kalkulator_sbom_program(${name})
+    endif()
+
+    string(UUID serial NAMESPACE ${CPACK_KALKULATOR_UUID_NAMESPACE}
         NAME "${version} ${package_sum}" TYPE SHA1)
     string(TIMESTAMP timestamp "%Y-%m-%dT%H:%M:%SZ" UTC) # at SOURCE_DATE_EPOCH
     file(WRITE ${output} "{
@@ -89,14 +113,15 @@ function(kalkulator_sbom package output)
       \"name\": \"${name}\",
       \"version\": \"${version}\",
       \"supplier\": {\"name\": ${authors}},
-      \"hashes\": [{\"alg\": \"SHA-256\", \"content\": \"${package_sum}\"}]
+      \"hashes\": [{\"alg\": \"SHA-256\", \"content\": \"${package_sum}\"}],
+      \"licenses\": [{\"expression\": \"${CPACK_KALKULATOR_LICENSE}\"}],
+      \"purl\": \"pkg:generic/${CPACK_PACKAGE_NAME}@${version}?file_name=${name}\"
     }
   },
   \"components\": [${components}
   ],
   \"dependencies\": [
-    {\"ref\": \"package\", \"dependsOn\": [\"program\"]},
-    {\"ref\": \"program\", \"dependsOn\": [${refs}]}${library_dependencies}
+    {\"ref\": \"package\", \"dependsOn\": [${refs}]}${dependencies}
   ]
 }
 ")

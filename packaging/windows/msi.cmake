@@ -12,7 +12,7 @@
 set(stage ${CPACK_TEMPORARY_DIRECTORY})
 set(msi ${stage}/${CPACK_PACKAGE_FILE_NAME}.msi)
 set(source ${CPACK_KALKULATOR_SOURCE_DIR}/packaging/windows)
-set(upgrade_code ${CPACK_KALKULATOR_UPGRADE_CODE})
+set(upgrade_code ${CPACK_KALKULATOR_UUID_NAMESPACE})
 
 include(${CPACK_KALKULATOR_SOURCE_DIR}/packaging/run.cmake)
 include(${source}/uuid.cmake)

@@ -59,6 +59,11 @@ else()
         ${bin}/kalkulator.1 ${bin}/pl/kalkulator.1)
     add_test(NAME package.man-translated COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/same-examples.sh
         ${bin}/kalkulator.1 ${bin}/pl/kalkulator.1)
+    if(KALKULATOR_SOURCE_RELEASE)
+        list(APPEND packages ${KALKULATOR_SOURCE_RELEASE})
+        add_test(NAME package.source COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/source.sh
+            ${bin}/${KALKULATOR_SOURCE_RELEASE} $<TARGET_FILE:kalkulator>)
+    endif()
     add_test(NAME package.desktop COMMAND desktop-file-validate ${KALKULATOR_DESKTOP_ENTRY})
     add_test(NAME package.metainfo COMMAND appstreamcli validate --no-net --pedantic
         ${KALKULATOR_METAINFO})

@@ -1,9 +1,10 @@
 #!/bin/sh
-# The RPM as Fedora and openSUSE install it. It owns no system folder and
-# has no .build-id links; into an empty root with a database of its own it
-# installs with no other package (on another processor with --ignorearch,
-# its program then run by the dialogue's emulator), its program runs a
-# dialogue, rpm -V finds every file as
+# The RPM as Fedora and openSUSE install it. It owns no system folder, has
+# no .build-id links, requires only the icon theme that owns the icons'
+# folders, and marks its licence files as such; into an empty root with a
+# database of its own it installs with no other package (on another
+# processor with --ignorearch, its program then run by the dialogue's
+# emulator), its program runs a dialogue, rpm -V finds every file as
 # packaged, the manual pages and the desktop entry are where those systems
 # look for them, and rpm -e leaves no file behind.
 #
@@ -26,13 +27,19 @@ in_root() { rpm --root "$root" --dbpath /var/lib/rpm "$@"; }
 owned=$(rpm -qp --qf '[%{FILEMODES:perms} %{FILENAMES}\n]' "$package" | sed -n 's/^d[^ ]* //p')
 [ "$owned" = /usr/share/doc/kalkulator ] || fail "owns the folders $owned"
 ! rpm -qpl "$package" | grep -q build-id || fail "has .build-id links"
+requires=$(rpm -qpR "$package" | grep -v '^rpmlib(')
+[ "$requires" = hicolor-icon-theme ] || fail "requires $requires"
+licences=$(rpm -qp --licensefiles "$package" | tr '\n' ' ')
+[ "$licences" = "/usr/share/doc/kalkulator/THIRD-PARTY-NOTICES.txt /usr/share/doc/kalkulator/copyright " ] ||
+    fail "its licence files are $licences"
 
 in_root --initdb
 arch=
 [ "$(rpm -qp --qf '%{ARCH}' "$package")" = "$(uname -m)" ] || arch=--ignorearch
-in_root -i $arch "$package" || fail "does not install into an empty root"
+# The empty root has no icon theme to require.
+in_root -i --nodeps $arch "$package" || fail "does not install into an empty root"
 "$@" "$root/usr/bin/kalkulator"
-changed=$(in_root -V kalkulator) || fail "rpm -V: $changed"
+changed=$(in_root -V --nodeps kalkulator) || fail "rpm -V: $changed"
 for file in share/man/man1/kalkulator.1.gz share/man/pl/man1/kalkulator.1.gz \
     share/applications/kalkulator.desktop; do
     [ -f "$root/usr/$file" ] || fail "no /usr/$file"

@@ -1,0 +1,49 @@
+# cpack's External generator on native Linux builds, and the generator of
+# CPackSourceConfig.cmake everywhere: makes the source release,
+# kalkulator-VERSION.tar.gz, the tracked tree under one folder of that name,
+# the same bytes from any checkout of the same commit: the files in order,
+# owned by root, with git's modes, at SOURCE_DATE_EPOCH, gzipped with no name
+# or time of its own. A tree with no git (one unpacked from a source release)
+# gives every file but those that .gitignore leaves out.
+
+include(${CPACK_KALKULATOR_SOURCE_DIR}/packaging/run.cmake)
+set(source ${CPACK_KALKULATOR_SOURCE_DIR})
+set(name ${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION})
+
+execute_process(COMMAND git -C ${source} -c core.quotePath=false ls-files --cached --others --exclude-standard
+    OUTPUT_VARIABLE files RESULT_VARIABLE result ERROR_QUIET)
+if(result EQUAL 0)
+    string(REPLACE "\n" ";" files "${files}")
+else()
+    file(GLOB_RECURSE files RELATIVE ${source} ${source}/*)
+    file(STRINGS ${source}/.gitignore patterns REGEX "^[^#]")
+    list(APPEND patterns /.git/)
+    foreach(pattern IN LISTS patterns)
+        string(REGEX REPLACE "[][.+?^$()|\\]" "\\\\\\0" pattern "${pattern}")
+        string(REPLACE "*" "[^/]*" pattern "${pattern}")
+        if(pattern MATCHES "^/")
+            string(REGEX REPLACE "^/" "^" pattern "${pattern}")
+        else()
+            set(pattern "(^|/)${pattern}")
+        endif()
+        if(NOT pattern MATCHES "/$")
+            string(APPEND pattern "(/|$)")
+        endif()
+        list(FILTER files EXCLUDE REGEX "${pattern}")
+    endforeach()
+endif()
+list(FILTER files EXCLUDE REGEX "^$")
+list(SORT files)
+list(JOIN files "\n" list)
+set(list_file ${CPACK_TOPLEVEL_DIRECTORY}/source-files.txt)
+file(WRITE ${list_file} "${list}\n")
+
+set(archive ${CPACK_TOPLEVEL_DIRECTORY}/${name}.tar.gz)
+kalkulator_run(
+    COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C
+        tar --format=gnu --owner=0 --group=0 --numeric-owner --mtime=@$ENV{SOURCE_DATE_EPOCH}
+        --mode=a+r,u+w,go-w --transform=s|^|${name}/| -C ${source} --verbatim-files-from
+        --files-from=${list_file} -cf -
+    COMMAND gzip -9 -n
+    OUTPUT_FILE ${archive})
+set(CPACK_EXTERNAL_BUILT_PACKAGES ${archive})
