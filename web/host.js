@@ -1,9 +1,12 @@
 // Under Node, kalkulator.js is the console program: standard input and output
 // of the process, byte for byte, a terminal where Node sees one, and TERM
-// from the environment. The page sets these hooks itself (konsola.js).
+// from the environment. The page sets these hooks itself (konsola.js). A
+// script that loads kalkulator.js may ask for at most Module.bajtowNaOdczyt
+// bytes a read (the tests ask for one).
 if (typeof process == 'object' && process.versions && process.versions.node &&
     !Module['zapisz']) {
   var fs = require('fs');
+  var najwiecej = Module['bajtowNaOdczyt'] || Infinity;
   Module['zapisz'] = function(fd, bajty) {
     var zapisane = 0;
     while (zapisane < bajty.length) {
@@ -19,7 +22,7 @@ if (typeof process == 'object' && process.versions && process.versions.node &&
   };
   Module['wczytaj'] = function(fd, ile) {
     return new Promise(function(zwroc, odrzuc) {
-      var bufor = Buffer.alloc(Math.max(ile, 1));
+      var bufor = Buffer.alloc(Math.max(Math.min(ile, najwiecej), 1));
       (function czytaj() {
         try {
           zwroc(bufor.subarray(0, fs.readSync(fd, bufor, 0, bufor.length, null)));
@@ -68,13 +71,14 @@ Module['onRuntimeInitialized'] = function() {
 // The WebAssembly is inside this file, in base64: decoded at once, by the
 // browser's own decoder where it has one, rather than fetched from a data:
 // address, which takes a browser tens of milliseconds, and which the page's
-// Content-Security-Policy need not allow.
+// Content-Security-Policy need not allow. It is compiled and started in the
+// same task: compiled asynchronously, this small a program would wait longer
+// behind the page's other work and a frame than its compiling takes.
 Module['instantiateWasm'] = function(imports, receive) {
   var bajty = typeof Uint8Array.fromBase64 == 'function'
       ? Uint8Array.fromBase64(wasmBinaryFile.slice(wasmBinaryFile.indexOf(',') + 1))
       : getBinary(wasmBinaryFile);
-  WebAssembly.instantiate(bajty, imports).then(function(result) {
-    receive(result['instance'], result['module']);
-  }, abort);
+  var modul = new WebAssembly.Module(bajty);
+  receive(new WebAssembly.Instance(modul, imports), modul);
   return {};
 };

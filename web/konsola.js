@@ -9,7 +9,12 @@
 (function () {
   'use strict';
 
+  // The page's scripts load on their own: kalkulator.js learns by this that
+  // this one came (web/start.js).
+  window.kalkulatorKonsola = true;
+
   var ekran = document.getElementById('ekran');
+  var nowe = document.getElementById('nowe');
   var wiersz = document.getElementById('wiersz');
   var wpis = document.getElementById('wpis');
   var wyslijPrzycisk = document.getElementById('wyslij');
@@ -43,9 +48,25 @@
     }
   }
 
-  // Text on the screen. What the program writes is read out by screen
-  // readers, as the console is a log; the echo of the user's own entries
-  // and the page's own remarks are not (cicho).
+  // The newest line stays in view when the console grows shorter (the
+  // keyboard opens, the phone turns) as it does while output arrives,
+  // unless the reader has scrolled up to read.
+  var naDole = true;
+  ekran.addEventListener('scroll', function () {
+    naDole = ekran.scrollTop + ekran.clientHeight >= ekran.scrollHeight - 2;
+  });
+  if (typeof ResizeObserver === 'function') {
+    new ResizeObserver(function () {
+      if (naDole) {
+        ekran.scrollTop = ekran.scrollHeight;
+      }
+    }).observe(ekran);
+  }
+
+  // Text on the screen, where a screen reader's review finds it as it
+  // stands: the program's output and the echo of the user's entries. The
+  // page's own remarks are hidden from it (cicho), as the status line says
+  // them.
   function dopisz(tekst, cicho) {
     if (tekst === '') {
       return;
@@ -67,9 +88,11 @@
 
   // The program's output: text, and the sequence that clears the screen
   // (cursor home, erase the display and the scrollback). Other sequences
-  // have nothing to show.
+  // have nothing to show. The new text is announced once, from a region of
+  // its own that the next entry empties.
   function pokaz(bajty) {
     var czesci = dekoder.decode(bajty, { stream: true }).split(STEROWANIE);
+    var tekst = czesci[0];
     dopisz(czesci[0]);
     for (var i = 1; i < czesci.length; i += 3) {
       if (czesci[i + 1] === 'J' && /^[23]$/.test(czesci[i])) {
@@ -77,6 +100,10 @@
         wierszy = 0;
       }
       dopisz(czesci[i + 2]);
+      tekst += czesci[i + 2];
+    }
+    if (tekst !== '') {
+      nowe.appendChild(document.createTextNode(tekst));
     }
     przewin();
   }
@@ -116,7 +143,8 @@
   var szkic = '';
 
   function wyslij(tekst) {
-    dopisz(tekst, true);
+    dopisz(tekst);
+    nowe.textContent = '';
     przewin();
     wyslane.push(kodowanie.encode(tekst));
     var linia = tekst.replace(/\n$/, '');
@@ -239,19 +267,18 @@
   }
 
   // Until kalkulator.js has loaded and started there is nothing to type to;
-  // if it cannot, the page says so and can only be loaded again.
+  // if it cannot, the page says so and can only be loaded again (the same
+  // as when konsola.js cannot: the message is the page's own).
   function nieWczytano() {
-    przebieg = przebieg || ekran.appendChild(document.createElement('pre'));
-    zakonczono('Nie udało się wczytać programu.', 'Sprawdź połączenie i wczytaj stronę ponownie.',
-               'Wczytaj ponownie');
-    ponownie.onclick = function () {
-      location.reload();
-    };
+    wpisywanie(false);
+    document.documentElement.classList.add('nie-wczytano');
   }
 
   function uruchom() {
     if (przebieg !== null) {
       przebieg.className = 'wczesniej';
+      przebieg.setAttribute('role', 'group');
+      przebieg.setAttribute('aria-label', 'Poprzednie uruchomienie');
     }
     przebieg = ekran.appendChild(document.createElement('pre'));
     wierszy = 0;
@@ -261,6 +288,7 @@
     wyslane = [];
     koniecWejscia = false;
     odczyt = null;
+    nowe.textContent = '';
     ponownie.hidden = true;
     // Started: the runtime is up and main runs (its first read waits).
     var wystartowal = false;

@@ -34,6 +34,11 @@ function(kalkulator_e2e_tables suffix)
 endfunction()
 
 kalkulator_e2e_tables("" ${CMAKE_CROSSCOMPILING_EMULATOR})
+# Under Node, the same tables again with the input given one byte a read.
+if(EMSCRIPTEN)
+    kalkulator_e2e_tables(.po-bajcie ${CMAKE_CROSSCOMPILING_EMULATOR}
+        ${CMAKE_CURRENT_LIST_DIR}/po-bajcie.js)
+endif()
 # The same tables on the other processors that the build is meant for.
 foreach(cpu IN LISTS KALKULATOR_QEMU_OTHER_CPUS)
     kalkulator_e2e_tables(.${cpu} ${KALKULATOR_QEMU} -cpu ${cpu})

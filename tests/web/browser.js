@@ -4,9 +4,10 @@
 // the DevTools protocol, and a pasted dialogue), corrected with Backspace,
 // recalled with Up, ended with Ctrl-D and with the button; on a phone's
 // screen upright, on its side and with the keyboard open, at twice the text
-// size, and on a desktop's, with screenshots beside the zip; while
-// kalkulator.js is slow to come, and when it does not. In Firefox: the menu,
-// a typed dialogue and its result.
+// size, and on a desktop's, with screenshots beside the zip; the dialogue as
+// a screen reader reviews it; while kalkulator.js is slow to come, and when
+// it or konsola.js does not. In Firefox: the menu, a typed dialogue and its
+// result.
 //
 // Usage: node browser.js ZIP chromium|firefox BROWSER
 'use strict';
@@ -203,6 +204,17 @@ async function main() {
       assert.ok(earlier.length >= 2 && earlier.at(-2).text.includes(`\n${result}\n`) &&
         earlier.at(-2).dimmed && !earlier.at(-1).dimmed, `${result} was not kept apart`);
     }
+    // A screen reader's review of the earlier run: a group of its own, with
+    // the answers where they stand on the screen.
+    const review = await page.accessibility.snapshot({ root: await page.$('#ekran'),
+      interestingOnly: false });
+    const earlier = review.children.filter((node) => node.name === 'Poprzednie uruchomienie').at(-1);
+    const said = [];
+    const read = (node) => (node.role === 'StaticText' ? said.push(node.name)
+      : (node.children || []).forEach(read));
+    read(earlier);
+    assert.strictEqual(said.join('').replace(/\n/g, '|'), 'Prosze podac Napiecie w Woltach: 12.5|' +
+      'Prosze podac Prad w Amperach: 0.25|50 Ohm|z|', 'the earlier run as a screen reader reviews it');
 
     // A whole dialogue pasted at once.
     await page.evaluate(() => {
@@ -232,6 +244,8 @@ async function main() {
     await page.keyboard.type('0');
     await page.keyboard.press('Enter');
     await until('the second prompt', showing('Prosze podac Prad w Amperach:'));
+    assert.strictEqual(await page.$eval('#nowe', (nowe) => nowe.textContent),
+      'Prosze podac Prad w Amperach: ', 'announced: the output since the entry, once');
     await scrolled();
     assert.deepStrictEqual(await hidden(['Prosze podac Prad w Amperach:']), [],
       'the question is not in view with the keyboard open');
@@ -276,6 +290,24 @@ async function main() {
       assert.ok(await page.$eval('#wyslij', (button) => button.disabled), 'sending after the end');
     }
 
+    // On its side with the keyboard open, the screen cut to a third: the
+    // console keeps its newest line above the field, the menu's last after a
+    // wrong number too, and the field and its button are in view.
+    await phone(844, 390);
+    await page.reload();
+    await until('the menu on its side', showing(MENU_8));
+    await phone(844, 176);
+    await scrolled();
+    assert.deepStrictEqual(await hidden([MENU_8], ['#wpis', '#wyslij']), [],
+      'with the keyboard open on its side');
+    await page.keyboard.type('9');
+    await page.keyboard.press('Enter');
+    await until('the menu again', (l) => l.includes('Prosze podac numer') && l.includes(MENU_8));
+    await scrolled();
+    assert.deepStrictEqual(await hidden([MENU_8], ['#wpis', '#wyslij']), [],
+      'after a wrong number with the keyboard open on its side');
+    await page.screenshot({ path: path.join(shots, 'strona-klawiatura-844x176.png') });
+
     // Phones upright and on their side, untouched since the page opened:
     // the whole menu and the field in view, the page where it opened.
     for (const [width, height] of [[360, 640], [390, 844], [844, 390]]) {
@@ -290,22 +322,35 @@ async function main() {
     }
 
     // Twice the browser's text size: a larger console and larger controls,
-    // and the field still wide enough for an answer; nothing sideways.
-    await phone(360, 740);
+    // and the field still wide enough for an answer; nothing sideways or
+    // below the screen; at least four console lines, and two with the
+    // keyboard open, the field and its button then in view as well.
+    const measure = () => page.evaluate(() => {
+      const wpis = document.getElementById('wpis');
+      const ekran = document.getElementById('ekran');
+      return { font: parseFloat(getComputedStyle(ekran).fontSize),
+        field: wpis.getBoundingClientRect().width / parseFloat(getComputedStyle(wpis).fontSize),
+        height: document.getElementById('wyslij').getBoundingClientRect().height,
+        lines: Math.floor(ekran.clientHeight / parseFloat(getComputedStyle(ekran).lineHeight)),
+        sideways: document.documentElement.scrollWidth - window.innerWidth,
+        below: document.documentElement.scrollHeight - window.innerHeight };
+    });
+    await phone(360, 640);
     await cdp.send('Page.setFontSizes', { fontSizes: { standard: 32, fixed: 26 } });
     await page.reload();
     await until('the menu at twice the text size', showing(MENU_8));
-    const large = await page.evaluate(() => {
-      const wpis = document.getElementById('wpis');
-      return { font: parseFloat(getComputedStyle(document.getElementById('ekran')).fontSize),
-        field: wpis.getBoundingClientRect().width / parseFloat(getComputedStyle(wpis).fontSize),
-        height: document.getElementById('wyslij').getBoundingClientRect().height,
-        sideways: document.documentElement.scrollWidth - window.innerWidth };
-    });
-    assert.ok(large.font >= 24 && large.height >= 96, `at twice the size: ${JSON.stringify(large)}`);
+    const large = await measure();
+    assert.ok(large.font >= 24 && large.height >= 96 && large.lines >= 4,
+      `at twice the size: ${JSON.stringify(large)}`);
     assert.ok(large.field >= 8, `a field of ${large.field.toFixed(1)} em`);
-    assert.ok(large.sideways <= 0, `the page scrolls ${large.sideways} px sideways`);
+    assert.ok(large.sideways <= 0 && large.below <= 0, `the page scrolls: ${JSON.stringify(large)}`);
     await page.screenshot({ path: path.join(shots, 'strona-duzy-tekst.png') });
+    await phone(360, 330);
+    await scrolled();
+    const typing = await measure();
+    assert.ok(typing.lines >= 2 && typing.below <= 0, `with the keyboard: ${JSON.stringify(typing)}`);
+    assert.deepStrictEqual(await hidden([], ['#wpis', '#wyslij']), [],
+      'the field at twice the size with the keyboard open');
     await cdp.send('Page.setFontSizes', { fontSizes: { standard: 16, fixed: 13 } });
 
     // A desktop: the console window at its full size.
@@ -322,6 +367,7 @@ async function main() {
     // kalkulator.js slow to come: nothing to type into, and Enter or a
     // submission then leaves the page where it is; then it does not come.
     const slow = await browser.newPage();
+    await slow.setViewport({ width: 360, height: 640, isMobile: true, hasTouch: true });
     await slow.setRequestInterception(true);
     let held = null;
     let openings = 0;
@@ -340,25 +386,31 @@ async function main() {
     await slow.keyboard.type('1');
     await slow.keyboard.press('Enter');
     await slow.$eval('#wiersz', (form) => form.requestSubmit());
-    const loading = await slow.evaluate(() => [document.getElementById('stan').textContent,
-      document.getElementById('wpis').disabled, document.getElementById('wyslij').disabled]);
-    assert.deepStrictEqual(loading, ['Wczytywanie programu…', true, true]);
+    const state = () => slow.evaluate(() => [document.getElementById('stan').textContent,
+      document.getElementById('wpis').disabled, document.getElementById('wyslij').disabled,
+      document.getElementById('wpis').getBoundingClientRect().top]);
+    const loading = await state();
+    assert.deepStrictEqual(loading.slice(0, 3), ['Wczytywanie programu…', true, true]);
     held.continue();
     await opened;
     await waitFor(() => slow.evaluate(LINES), 'the menu after the wait', showing(MENU_8));
     assert.deepStrictEqual([slow.url(), openings], [url, 1], 'the page was submitted');
+    const ready = await state();
+    assert.deepStrictEqual([ready[1], ready[3]], [false, loading[3]], 'the field moved when ready');
 
-    held = null;
-    slow.removeAllListeners('request');
-    slow.on('request', (request) => (request.url().endsWith('/kalkulator.js')
-      ? request.abort() : request.continue()));
-    await slow.reload();
-    const failed = await slow.evaluate(() => [document.getElementById('stan').textContent,
-      document.getElementById('wpis').disabled, document.getElementById('wyslij').disabled,
-      document.getElementById('ekran').textContent.trim()]);
-    assert.deepStrictEqual(failed, [
-      'Nie udało się wczytać programu. Sprawdź połączenie i wczytaj stronę ponownie.', true, true,
-      '[Nie udało się wczytać programu.]']);
+    // Either script of the page not coming: the message and a way to load
+    // the page again, nothing loading, nothing to type into.
+    for (const script of ['kalkulator.js', 'konsola.js']) {
+      slow.removeAllListeners('request');
+      slow.on('request', (request) => (request.url().endsWith(`/${script}`)
+        ? request.abort() : request.continue()));
+      await slow.reload();
+      const failed = await slow.evaluate(() => [document.getElementById('awaria').innerText,
+        getComputedStyle(document.getElementById('stan')).display,
+        document.getElementById('wpis').disabled, document.querySelector('#awaria a').href]);
+      assert.deepStrictEqual(failed, ['Nie udało się wczytać programu. Sprawdź połączenie i ' +
+        'wczytaj stronę ponownie. Wczytaj ponownie', 'none', true, url], `without ${script}`);
+    }
   } finally {
     await browser.close();
     fs.rmSync(work, { recursive: true, force: true });

@@ -1,5 +1,0 @@
-// `node kalkulator.js` runs the program; a page or a script that loads the
-// file calls Kalkulator() itself.
-if (typeof require == 'function' && typeof module == 'object' && require.main === module) {
-  Kalkulator();
-}
