@@ -44,6 +44,13 @@ foreach(cpu IN LISTS KALKULATOR_QEMU_OTHER_CPUS)
     kalkulator_e2e_tables(.${cpu} ${KALKULATOR_QEMU} -cpu ${cpu})
 endforeach()
 
+# Every example of the documents, shown as this build's program prints it.
+add_test(NAME e2e.dokumenty COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/dokumenty.py
+    ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/packaging/kalkulator.1.in
+    ${PROJECT_SOURCE_DIR}/packaging/kalkulator.pl.1.in
+    ${PROJECT_SOURCE_DIR}/packaging/windows/CZYTAJ.txt.in
+    -- ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:kalkulator>)
+
 # Arguments are accepted and change nothing.
 add_test(NAME e2e.arguments-ignored
     COMMAND ${KALKULATOR_E2E} --case option-then-result ${CMAKE_CURRENT_LIST_DIR}/menu.table

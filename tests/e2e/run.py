@@ -6,8 +6,10 @@ A table holds one case per line:  name | input | expected output
 Blank lines and lines starting with # are skipped. Both texts take Python
 string escapes (\\n, \\t, \\x00, ...); a literal " | " is written \\x7c.
 {TEXT*N} stands for TEXT repeated N times. In the expected output, the
-placeholders below stand for the program's fixed texts, and {nan} for the
-platform's own text for the not-a-number that 0/0 gives (NAN_TEXTS).
+placeholders stand for the program's fixed texts, written once for every
+test in teksty.json ({menu}, the menu; {zly}, the answer to a wrong option;
+{U}, {kod}, ..., each prompt by its key), and {nan} for the platform's own
+text for the not-a-number that 0/0 gives (NAN_TEXTS).
 
 A program whose name ends in .exe is a Windows build, run under Wine.
 
@@ -25,34 +27,18 @@ status must be 1.
 """
 import argparse
 import codecs
+import json
 import os
 import re
 import subprocess
 import sys
 
-MENU = (
-    "[1] Oblicz Rezystancje \n"
-    "[2] Oblicz Napiecie \n"
-    "[3] Oblicz Prad \n"
-    "[4] Oblicz Moc \n"
-    "[5] Oblicz Uklad RC\n"
-    "[6] Oblicz Uklad RL\n"
-    "[7] Oblicz Pojemnosc Kondensatora Po Kodzie\n"
-    "[8] Oblicz Tolerancje Kondensatora Po Literze\n"
-    "\n"
-)
-
-PLACEHOLDERS = {
-    "{menu}": MENU,
-    "{zly}": "Prosze podac numer\n\n" + MENU,  # the answer to a wrong option
-    "{U}": "Prosze podac Napiecie w Woltach: ",
-    "{I}": "Prosze podac Prad w Amperach: ",
-    "{R}": "Prosze podac Rezystancje w Ohmach: ",
-    "{C}": "Prosze podac Pojemnosc w Faradach: ",
-    "{L}": "Prosze podac Indukcyjnosc Cewki w Henrach: ",
-    "{kod}": "Prosze podac kod Kondensatora: ",
-    "{litera}": "Prosze Podac Litere z Kondensatora: ",
-}
+with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "teksty.json"),
+          encoding="ascii") as teksty:
+    TEKSTY = json.load(teksty)
+MENU = "".join(line + "\n" for line in TEKSTY.pop("menu")) + "\n"
+PLACEHOLDERS = {"{menu}": MENU, "{zly}": TEKSTY.pop("numer") + "\n\n" + MENU}
+PLACEHOLDERS.update({"{" + key + "}": text for key, text in TEKSTY.items()})
 
 # What each platform's stream prints for 0/0: glibc on x86; MinGW-w64, MSVC.
 # Elsewhere --nan names it: glibc on ARM prints "nan".

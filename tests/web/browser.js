@@ -16,7 +16,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const { launch } = require('./chromium');
-const { MENU_8, END, TIMEOUT, LINES, unpack, waitFor, showing, run } = require('./strona');
+const { TEKSTY, MENU_8, END, TIMEOUT, LINES, unpack, waitFor, showing, run } = require('./strona');
 
 const [zip, engine, executable] = process.argv.slice(2);
 const shots = path.dirname(zip);
@@ -58,7 +58,7 @@ const HIDDEN = (texts, selectors) => {
   return hidden.concat(selectors.filter((selector) =>
     !within(document.querySelector(selector).getBoundingClientRect(), screen)));
 };
-const MENU = ['[1] Oblicz Rezystancje ', MENU_8];
+const MENU = [TEKSTY.menu[0], MENU_8];
 
 // Text delivered as Android keyboards deliver it.
 const PHONE = {
@@ -213,8 +213,7 @@ async function main() {
     const read = (node) => (node.role === 'StaticText' ? said.push(node.name)
       : (node.children || []).forEach(read));
     read(earlier);
-    assert.strictEqual(said.join('').replace(/\n/g, '|'), 'Prosze podac Napiecie w Woltach: 12.5|' +
-      'Prosze podac Prad w Amperach: 0.25|50 Ohm|z|', 'the earlier run as a screen reader reviews it');
+    assert.strictEqual(said.join('').replace(/\n/g, '|'), `${TEKSTY.U}12.5|${TEKSTY.I}0.25|50 Ohm|z|`, 'the earlier run as a screen reader reviews it');
 
     // A whole dialogue pasted at once.
     await page.evaluate(() => {
@@ -237,17 +236,17 @@ async function main() {
     await phone(360, 300);
     await page.keyboard.type('1');
     await page.keyboard.press('Enter');
-    let shown = await until('the first prompt', showing('Prosze podac Napiecie w Woltach:'));
-    assert.ok(!shown.some((line) => line.includes('[1] Oblicz')), 'the menu was not cleared');
+    let shown = await until('the first prompt', showing(TEKSTY.U));
+    assert.ok(!shown.some((line) => line.includes(TEKSTY.menu[0])), 'the menu was not cleared');
     await page.keyboard.type('11');
     await page.keyboard.press('Backspace');
     await page.keyboard.type('0');
     await page.keyboard.press('Enter');
-    await until('the second prompt', showing('Prosze podac Prad w Amperach:'));
-    assert.strictEqual(await page.$eval('#nowe', (nowe) => nowe.textContent),
-      'Prosze podac Prad w Amperach: ', 'announced: the output since the entry, once');
+    await until('the second prompt', showing(TEKSTY.I));
+    assert.strictEqual(await page.$eval('#nowe', (nowe) => nowe.textContent), TEKSTY.I,
+      'announced: the output since the entry, once');
     await scrolled();
-    assert.deepStrictEqual(await hidden(['Prosze podac Prad w Amperach:']), [],
+    assert.deepStrictEqual(await hidden([TEKSTY.I]), [],
       'the question is not in view with the keyboard open');
     const recalled = [];
     for (const key of ['ArrowUp', 'ArrowUp', 'ArrowUp', 'ArrowDown', 'ArrowDown', 'ArrowDown']) {
@@ -259,7 +258,7 @@ async function main() {
     await page.keyboard.press('Enter');
     shown = await until('the result', showing('2.5 Ohm'));
     assert.deepStrictEqual(shown.filter((line) => line !== ''), [
-      'Prosze podac Napiecie w Woltach: 10', 'Prosze podac Prad w Amperach: 4', '2.5 Ohm']);
+      `${TEKSTY.U}10`, `${TEKSTY.I}4`, '2.5 Ohm']);
     assert.ok(await page.$eval('#ponownie', (button) => button.hidden), 'ended before the wait');
     await scrolled();
     assert.deepStrictEqual(await hidden(['2.5 Ohm']), [],
@@ -272,8 +271,8 @@ async function main() {
 
     // Ctrl-D ends the input, and so does the button: the letter's result
     // line stays empty, the code's too.
-    for (const [option, prompt, end] of [['8', 'Prosze Podac Litere z Kondensatora:', 'ctrl-d'],
-      ['7', 'Prosze podac kod Kondensatora:', 'button']]) {
+    for (const [option, prompt, end] of [['8', TEKSTY.litera, 'ctrl-d'],
+      ['7', TEKSTY.kod, 'button']]) {
       await restart();
       await page.keyboard.type(option);
       await page.keyboard.press('Enter');
@@ -286,7 +285,7 @@ async function main() {
         await page.click('#koniec');
       }
       shown = await until(`the end after ${end}`, showing(END));
-      assert.deepStrictEqual(shown.slice(0, 3), [`${prompt} `, '', `[${END}]`]);
+      assert.deepStrictEqual(shown.slice(0, 3), [prompt, '', `[${END}]`]);
       assert.ok(await page.$eval('#wyslij', (button) => button.disabled), 'sending after the end');
     }
 
@@ -302,7 +301,7 @@ async function main() {
       'with the keyboard open on its side');
     await page.keyboard.type('9');
     await page.keyboard.press('Enter');
-    await until('the menu again', (l) => l.includes('Prosze podac numer') && l.includes(MENU_8));
+    await until('the menu again', (l) => l.includes(TEKSTY.numer) && l.includes(MENU_8));
     await scrolled();
     assert.deepStrictEqual(await hidden([MENU_8], ['#wpis', '#wyslij']), [],
       'after a wrong number with the keyboard open on its side');

@@ -1,12 +1,13 @@
 // What the page's tests share: the page unpacked from its zip, the console
-// as shown, waiting for it, and the texts that mark the menu and the end of a
-// run.
+// as shown, waiting for it, the program's texts (as every test has them) and
+// the page's own that mark the end of a run.
 'use strict';
 const { execFileSync } = require('child_process');
 const fs = require('fs');
 const path = require('path');
 
-exports.MENU_8 = '[8] Oblicz Tolerancje Kondensatora Po Literze';
+exports.TEKSTY = require('../e2e/teksty.json');
+exports.MENU_8 = exports.TEKSTY.menu.at(-1);
 exports.END = 'Program zakończył działanie.';
 exports.TIMEOUT = 20000;
 

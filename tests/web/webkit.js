@@ -12,7 +12,7 @@ const fs = require('fs');
 const net = require('net');
 const os = require('os');
 const path = require('path');
-const { MENU_8, END, LINES, unpack, waitFor, showing, run } = require('./strona');
+const { TEKSTY, MENU_8, END, LINES, unpack, waitFor, showing, run } = require('./strona');
 
 const [zip, driver, minibrowser] = process.argv.slice(2);
 const ELEMENT = 'element-6066-11e4-a52e-4f735466cecf';
@@ -74,12 +74,12 @@ async function main() {
     const field = (await call('POST', '/element', { using: 'css selector', value: '#wpis' }))[ELEMENT];
     const type = (text) => call('POST', `/element/${field}/value`, { text });
     await type('4' + ENTER);
-    await waitFor(lines, 'the first prompt', showing('Prosze podac Napiecie w Woltach:'));
+    await waitFor(lines, 'the first prompt', showing(TEKSTY.U));
     await type('230' + ENTER);
     await type('10' + ENTER);
     const shown = await waitFor(lines, 'the result', showing('2300W'));
     assert.deepStrictEqual(shown.filter((line) => line !== ''), [
-      'Prosze podac Napiecie w Woltach: 230', 'Prosze podac Prad w Amperach: 10', '2300W']);
+      `${TEKSTY.U}230`, `${TEKSTY.I}10`, '2300W']);
     await type('z' + ENTER);
     await waitFor(lines, 'the end of the run', showing(END));
   } finally {

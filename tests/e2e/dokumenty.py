@@ -1,0 +1,140 @@
+#!/usr/bin/env python3
+"""Runs every example of the documents through the built program and checks
+that each shows exactly what the program prints, as a user would read it.
+
+What counts as an example, by the kind of document:
+- Markdown: a fenced block after a comment "<!-- dialog: ENTRIES -->" is a
+  session of `kalkulator` in which the user typed ENTRIES, each at the end of
+  a line of the block; "<!-- dialog dalej: ENTRIES -->" goes on with the
+  session of the block before.
+- A manual page: each .nf block. One that starts with "$ COMMAND" runs
+  COMMAND in the shell, with `kalkulator` the program, and shows what it
+  prints, the entries typed in bold; any other quotes the menu. A line "..."
+  stands for any lines.
+- The Windows guide: the menu, as its indented lines quote it, and each
+  "np. A i B dają „RESULT”" (or "np. A daje „RESULT”", "a A daje ...") in
+  the row of an option: the option with those entries ends in RESULT.
+
+Usage: dokumenty.py DOCUMENT... -- COMMAND...   (the program, with what runs it)
+"""
+import os
+import re
+import shlex
+import subprocess
+import sys
+import tempfile
+
+from run import MENU, as_text
+
+COMMAND = []
+
+
+def run(given, shell=None):
+    """What the program prints for standard input GIVEN, or what the shell
+    command SHELL prints with `kalkulator` as the program."""
+    env = dict(os.environ, WINEDEBUG="-all")
+    with tempfile.TemporaryDirectory() as folder:
+        if shell is not None:
+            wrapper = os.path.join(folder, "kalkulator")
+            with open(wrapper, "w") as script:
+                script.write('#!/bin/sh\nexec %s "$@"\n' % shlex.join(COMMAND))
+            os.chmod(wrapper, 0o755)
+            env["PATH"] = folder + os.pathsep + env["PATH"]
+        result = subprocess.run(["sh", "-c", shell] if shell else COMMAND, input=given.encode(),
+                                capture_output=True, env=env, timeout=60, check=False)
+    # As a console shows it: Windows ends lines with CRLF, and cls writes a
+    # form feed when its output is redirected.
+    return as_text(result.stdout, True).decode("latin-1")
+
+
+def check(where, shown, printed):
+    """SHOWN, a line "..." standing for any lines, must be PRINTED."""
+    pattern = "".join("(?:.*\n)*" if line == "...\n" else re.escape(line)
+                      for line in shown.splitlines(keepends=True))
+    if re.fullmatch(pattern, printed) is None:
+        return [f"{where}: the document shows\n{shown}but the program prints\n{printed}"]
+    return []
+
+
+def session(where, parts):
+    """PARTS, the transcript as (text, typed) pieces: the typed ones, each
+    with the Enter after it, are the input, the rest what is printed."""
+    shown, typed, enter = "", [], False
+    for text, is_typed in parts:
+        if is_typed:
+            typed.append(text)
+        else:
+            shown += text[1:] if enter and text.startswith("\n") else text
+        enter = is_typed
+    return check(where, shown, run("".join(entry + "\n" for entry in typed)))
+
+
+def markdown(path, text):
+    failures, parts = [], []
+    marked = re.finditer(r"<!-- dialog( dalej)?: ([^>]*) -->\n+```\w*\n(.*?)```", text, re.S)
+    for number, found in enumerate(marked, 1):
+        if not found.group(1) and parts:
+            failures += session(f"{path}, dialogue before {number}", parts)
+            parts = []
+        block = found.group(3)
+        for entry in found.group(2).split():
+            # The entry typed at the end of a line, after a prompt or alone.
+            at = re.search(r"(^|: )" + re.escape(entry) + r"\n", block, re.M)
+            if at is None:
+                return [f"{path}: block {number} shows no entry {entry} typed"]
+            parts += [(block[:at.end(1)], False), (entry, True)]
+            block = block[at.end() - 1:]
+        parts.append((block, False))
+    return failures + (session(f"{path}, last dialogue", parts) if parts else [])
+
+
+def manual(path, text):
+    failures = []
+    for number, block in enumerate(re.findall(r"^\.nf\n(.*?)^\.fi$", text, re.S | re.M), 1):
+        block = block.replace("\\-", "-").replace("\\&", "").replace("\\e", "\\")
+        where = f"{path}, block {number}"
+        command = re.match(r"\$ \\fB(.*)\\fP\n", block)
+        if command is None:
+            failures += check(where, block, MENU.rstrip("\n") + "\n")
+        elif command.group(1) == "kalkulator":
+            parts = re.split(r"\\fB(.*?)\\fP", block[command.end():])
+            failures += session(where, [(part, i % 2 == 1) for i, part in enumerate(parts)])
+        else:
+            failures += check(where, block[command.end():], run("", command.group(1)))
+    return failures
+
+
+def guide(path, text):
+    quoted = "".join(line.strip() + "\n" for line in text.splitlines() if line.startswith("  ["))
+    failures = check(f"{path}, the menu", quoted,
+                     "".join(line.rstrip() + "\n" for line in MENU.splitlines() if line))
+    rows = re.split(r"^  (\d)  ", text, flags=re.M)
+    for option, row in zip(rows[1::2], rows[2::2]):
+        row = " ".join(row.split())
+        for entries, result in re.findall(r"(?:np\.|, a) ([^„]*?) (?:daje|dają) „([^”]*)”", row):
+            given = [option] + entries.split(" i ") + ["z"]
+            last = run("".join(entry + "\n" for entry in given)).splitlines()[-1]
+            if last.rsplit(": ", 1)[-1] != result:
+                failures.append(f"{path}: option {option} with {entries} gives "
+                                f"{last!r}, not {result}")
+    return failures
+
+
+def main():
+    split = sys.argv.index("--")
+    documents, COMMAND[:] = sys.argv[1:split], sys.argv[split + 1:]
+    failed = 0
+    for path in documents:
+        with open(path, encoding="utf-8-sig") as document:
+            text = document.read()
+        kind = markdown if path.endswith(".md") else manual if ".1" in path else guide
+        failures = kind(path, text)
+        for failure in failures:
+            print(failure)
+        failed += bool(failures)
+    print(f"{len(documents) - failed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
