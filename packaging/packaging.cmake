@@ -1,7 +1,9 @@
-# What is installed, and the packages that cpack makes of it: a tar.gz and a
-# .deb on Linux, a zip on Windows. Every package holds the stripped program,
-# and the same sources give the same bytes whoever packages them, wherever
-# and whenever (packaging/cpack-options.cmake, cpack-post-build.cmake).
+# What is installed, and the packages that cpack makes of it: on Linux a
+# tar.gz, a .deb, an RPM where rpmbuild and the processor allow, and with the
+# machine's own processor the source release; on Windows a zip and the MSI;
+# for the web the page's zip. Every package holds the stripped program, has
+# its bill of materials beside it, and the same sources give the same bytes
+# whoever packages them, wherever and whenever (packaging/cpack-*.cmake).
 
 # The one namespace of every UUID that packaging derives: the MSI's upgrade
 # code, which tells Windows that a later version replaces this one, is the

@@ -1,6 +1,6 @@
 // Under Node, kalkulator.js is the console program: standard input and output
 // of the process, byte for byte, a terminal where Node sees one, and TERM
-// from the environment. The page sets these hooks itself (konsola.js). A
+// from the environment. The page sets these hooks itself (ekran.js). A
 // script that loads kalkulator.js may ask for at most Module.bajtowNaOdczyt
 // bytes a read (the tests ask for one).
 if (typeof process == 'object' && process.versions && process.versions.node &&

@@ -2,7 +2,7 @@
 // that the program reads and writes, exactly, with no line buffering, added
 // newlines or re-encoding of its own. Where they come from and go to is the
 // host's: Module.wczytaj, Module.zapisz and Module.czyTerminal, set by
-// host.js under Node and by konsola.js on the page.
+// host.js under Node and by ekran.js on the page.
 mergeInto(LibraryManager.library, {
   // The buffers of a readv or writev, [{poczatek, dlugosc}], and their
   // length in all, as wektory.razem.

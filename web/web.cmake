@@ -55,7 +55,7 @@ set(KALKULATOR_PAGE_DIR ${PROJECT_BINARY_DIR}/page)
 foreach(file index.html manifest.webmanifest)
     configure_file(${web}/${file}.in ${PROJECT_BINARY_DIR}/web/${file} @ONLY)
 endforeach()
-set(page_sources ${PROJECT_BINARY_DIR}/web/index.html ${web}/konsola.js ${web}/page.css
+set(page_sources ${PROJECT_BINARY_DIR}/web/index.html ${web}/ekran.js ${web}/page.css
     ${PROJECT_BINARY_DIR}/web/manifest.webmanifest)
 list(TRANSFORM page_sources REPLACE "^.*/" "" OUTPUT_VARIABLE page_files)
 list(APPEND page_files kalkulator.js)

@@ -12,11 +12,12 @@ if(EMSCRIPTEN)
     set(packages ${tree}.zip)
     # Nothing on the page has symbols to strip: `true` stands in for nm.
     add_test(NAME package.zip COMMAND ${unpacked} ${bin}/${tree}.zip true
-        ${tree}/kalkulator.js ${tree}/index.html ${tree}/konsola.js ${tree}/page.css
+        ${tree}/kalkulator.js ${tree}/index.html ${tree}/ekran.js ${tree}/page.css
         ${tree}/manifest.webmanifest ${tree}/sw.js ${tree}/kalkulator-192.png
         ${tree}/kalkulator-512.png ${tree}/kalkulator-maskowalna-512.png
         ${tree}/THIRD-PARTY-NOTICES.txt ${dialogue})
     include(${CMAKE_CURRENT_LIST_DIR}/../web/browsers.cmake)
+    kalkulator_page_tests(${bin}/${tree}.zip)
 elseif(WIN32)
     set(packages ${tree}.zip)
     add_test(NAME package.zip COMMAND ${unpacked} ${bin}/${tree}.zip ${CMAKE_NM}

@@ -6,7 +6,7 @@
 // screen upright, on its side and with the keyboard open, at twice the text
 // size, and on a desktop's, with screenshots beside the zip; the dialogue as
 // a screen reader reviews it; while kalkulator.js is slow to come, and when
-// it or konsola.js does not. In Firefox: the menu, a typed dialogue and its
+// it or ekran.js does not. In Firefox: the menu, a typed dialogue and its
 // result.
 //
 // Usage: node browser.js ZIP chromium|firefox BROWSER
@@ -166,7 +166,7 @@ async function main() {
     assert.ok(layout.fontSize >= 12, `text of ${layout.fontSize} px`);
     // The eight menu lines (the empty one after them has no height yet): no
     // line wraps.
-    assert.strictEqual(layout.rows, 8, 'a menu line takes more than one row');
+    assert.strictEqual(layout.rows, TEKSTY.menu.length, 'a menu line takes more than one row');
     assert.ok(layout.focused, 'typing does not go to the program at once');
     assert.strictEqual(layout.field,
       'autocapitalize=off autocorrect=off autocomplete=off spellcheck=false enterkeyhint=send');
@@ -399,7 +399,7 @@ async function main() {
 
     // Either script of the page not coming: the message and a way to load
     // the page again, nothing loading, nothing to type into.
-    for (const script of ['kalkulator.js', 'konsola.js']) {
+    for (const script of ['kalkulator.js', 'ekran.js']) {
       slow.removeAllListeners('request');
       slow.on('request', (request) => (request.url().endsWith(`/${script}`)
         ? request.abort() : request.continue()));

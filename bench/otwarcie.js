@@ -8,7 +8,7 @@
 // the machine, so the ratios are the figures to compare; another build of the
 // page (an earlier one, say) is measured in the same run when named too.
 //
-// Usage: node bench/strona.js [PAGE_DIR [OTHER_PAGE_DIR]]
+// Usage: node bench/otwarcie.js [PAGE_DIR [OTHER_PAGE_DIR]]
 //   (default: build/web/page; build the web preset first; Chromium is
 //   /usr/bin/chromium, or KALKULATOR_CHROMIUM)
 'use strict';

@@ -11,7 +11,7 @@
 
   // The page's scripts load on their own: kalkulator.js learns by this that
   // this one came (web/start.js).
-  window.kalkulatorKonsola = true;
+  window.kalkulatorEkran = true;
 
   var ekran = document.getElementById('ekran');
   var nowe = document.getElementById('nowe');
@@ -268,7 +268,7 @@
 
   // Until kalkulator.js has loaded and started there is nothing to type to;
   // if it cannot, the page says so and can only be loaded again (the same
-  // as when konsola.js cannot: the message is the page's own).
+  // as when ekran.js cannot: the message is the page's own).
   function nieWczytano() {
     wpisywanie(false);
     document.documentElement.classList.add('nie-wczytano');
