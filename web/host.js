@@ -78,7 +78,11 @@ Module['instantiateWasm'] = function(imports, receive) {
   var bajty = typeof Uint8Array.fromBase64 == 'function'
       ? Uint8Array.fromBase64(wasmBinaryFile.slice(wasmBinaryFile.indexOf(',') + 1))
       : getBinary(wasmBinaryFile);
-  var modul = new WebAssembly.Module(bajty);
-  receive(new WebAssembly.Instance(modul, imports), modul);
+  try {
+    var modul = new WebAssembly.Module(bajty);
+    receive(new WebAssembly.Instance(modul, imports), modul);
+  } catch (e) {
+    abort(e); // the page then says that the program could not be loaded
+  }
   return {};
 };
