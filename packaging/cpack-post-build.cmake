@@ -28,10 +28,9 @@ function(kalkulator_normalise type package)
 endfunction()
 
 # The source release is made in order already (packaging/source-release.cmake).
-set(source_release ${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION}.tar.gz)
 foreach(package IN LISTS CPACK_PACKAGE_FILES)
     get_filename_component(name ${package} NAME)
-    if(name STREQUAL source_release)
+    if(name STREQUAL "${CPACK_SOURCE_PACKAGE_FILE_NAME}.tar.gz")
         continue()
     elseif(package MATCHES "\\.tar\\.gz$")
         kalkulator_run(

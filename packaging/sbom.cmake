@@ -92,7 +92,7 @@ function(kalkulator_sbom package output)
     set(components "")
     set(refs "")
     set(dependencies "")
-    if(NOT name STREQUAL "${CPACK_PACKAGE_NAME}-${version}.tar.gz") # the source release
+    if(NOT name STREQUAL "${CPACK_SOURCE_PACKAGE_FILE_NAME}.tar.gz") # the source release
         kalkulator_sbom_program(${name})
     endif()
 

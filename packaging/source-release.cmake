@@ -8,7 +8,7 @@
 
 include(${CPACK_KALKULATOR_SOURCE_DIR}/packaging/run.cmake)
 set(source ${CPACK_KALKULATOR_SOURCE_DIR})
-set(name ${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION})
+set(name ${CPACK_SOURCE_PACKAGE_FILE_NAME})
 
 execute_process(COMMAND git -C ${source} -c core.quotePath=false ls-files
     OUTPUT_VARIABLE files RESULT_VARIABLE result ERROR_QUIET)
