@@ -1,30 +1,24 @@
-// The page as a user has it: the zip unpacked into a folder and opened from
-// file://. In Chromium, with the network off: typed as a phone types (text
-// that Android keyboards, IME compositions and voice typing deliver through
-// the DevTools protocol, and a pasted dialogue), corrected with Backspace,
-// recalled with Up, ended with Ctrl-D and with the button; on a phone's
-// screen upright, on its side and with the keyboard open, at twice the text
-// size, and on a desktop's, with screenshots beside the zip; the dialogue as
-// a screen reader reviews it; while kalkulator.js is slow to come, and when
-// it or ekran.js does not. In Firefox: the menu, a typed dialogue and its
-// result.
+// The page as a user has it: unpacked and opened from file://. In Chromium,
+// offline: typed as phones type (Android keys, IME compositions, voice
+// typing, a paste), corrected, recalled and ended; upright, on its side,
+// with the keyboard open and at twice the text size, and on a desktop, with
+// screenshots beside the zip; as a screen reader reviews it; and with its
+// scripts slow or missing. In Firefox: a typed dialogue.
 //
 // Usage: node browser.js ZIP chromium|firefox BROWSER
 'use strict';
 const assert = require('assert');
-const fs = require('fs');
-const os = require('os');
 const path = require('path');
 const { launch } = require('./chromium');
-const { TEKSTY, MENU_8, END, TIMEOUT, LINES, unpack, waitFor, showing, run } = require('./strona');
+const { TEKSTY, MENU_8, END, TIMEOUT, LINES, waitFor, showing, run } = require('./strona');
 
 const [zip, engine, executable] = process.argv.slice(2);
 const shots = path.dirname(zip);
+const MENU = [TEKSTY.menu[0], MENU_8];
 
 // Which of TEXTS (the newest of each in the current run) and of the elements
 // named by SELECTORS the user does not see whole: outside the console's box
-// or outside the part of the page that the screen shows (the visual
-// viewport, which the on-screen keyboard makes shorter).
+// or the visual viewport, which the on-screen keyboard makes shorter.
 const HIDDEN = (texts, selectors) => {
   const view = window.visualViewport;
   const box = document.getElementById('ekran').getBoundingClientRect();
@@ -32,8 +26,8 @@ const HIDDEN = (texts, selectors) => {
     rect.bottom <= area.bottom + 1 && rect.left >= area.left - 1 && rect.right <= area.right + 1;
   const screen = { top: view.offsetTop, bottom: view.offsetTop + view.height,
     left: view.offsetLeft, right: view.offsetLeft + view.width };
-  const run = document.querySelector('#ekran > pre:last-child');
-  const walker = document.createTreeWalker(run, NodeFilter.SHOW_TEXT);
+  const walker = document.createTreeWalker(document.querySelector('#ekran > pre:last-child'),
+    NodeFilter.SHOW_TEXT);
   const nodes = [];
   let text = '';
   while (walker.nextNode()) {
@@ -58,7 +52,6 @@ const HIDDEN = (texts, selectors) => {
   return hidden.concat(selectors.filter((selector) =>
     !within(document.querySelector(selector).getBoundingClientRect(), screen)));
 };
-const MENU = [TEKSTY.menu[0], MENU_8];
 
 // Text delivered as Android keyboards deliver it.
 const PHONE = {
@@ -85,12 +78,10 @@ const PHONE = {
   },
 };
 
-async function main() {
-  const work = fs.mkdtempSync(path.join(os.tmpdir(), 'kalkulator-web-'));
+run(zip, async (folder, work) => {
+  const url = 'file://' + path.join(folder, 'index.html');
   const browser = await launch(executable, work, engine);
   try {
-    const url = 'file://' + path.join(unpack(zip, work), 'index.html');
-
     const page = await browser.newPage();
     const errors = [];
     page.on('pageerror', (error) => errors.push(String(error)));
@@ -99,9 +90,14 @@ async function main() {
         errors.push(message.text());
       }
     });
-    const lines = () => page.evaluate(LINES);
-    const until = (what, test) => waitFor(lines, what, test);
-
+    const until = (what, test) => waitFor(() => page.evaluate(LINES), what, test);
+    // Each entry typed, then Enter.
+    const enter = async (...entries) => {
+      for (const entry of entries) {
+        await page.keyboard.type(entry);
+        await page.keyboard.press('Enter');
+      }
+    };
     // The program's next run, from the button shown at the end of one.
     const restart = async () => {
       await page.click('#ponownie');
@@ -111,13 +107,10 @@ async function main() {
     if (engine === 'firefox') {
       await page.goto(url);
       await until('the menu', showing(MENU_8));
-      for (const entry of ['4', '230', '10']) {
-        await page.type('#wpis', entry);
-        await page.keyboard.press('Enter');
-      }
+      await page.focus('#wpis');
+      await enter('4', '230', '10');
       await until('the result', showing('2300W'));
-      await page.type('#wpis', 'z');
-      await page.keyboard.press('Enter');
+      await enter('z');
       await until('the end of the run', showing(END));
       assert.deepStrictEqual(errors, [], 'the page had errors');
       return;
@@ -136,60 +129,51 @@ async function main() {
     const phone = (width, height) => page.setViewport({ width, height, deviceScaleFactor: 2,
       isMobile: true, hasTouch: true });
     const scrolled = () => new Promise((resolve) => setTimeout(resolve, 100));
+    const hidden = (texts, selectors = ['#wpis']) => page.evaluate(HIDDEN, texts, selectors);
+    const shot = (name) => page.screenshot({ path: path.join(shots, `strona-${name}.png`) });
 
-    // A phone: 360 CSS pixels wide, a touch screen.
+    // A phone, 360 CSS pixels wide.
     await phone(360, 740);
     await page.goto(url);
-    const menu = await until('the menu', showing(MENU_8));
-    assert.ok(menu.includes(MENU_8), 'the longest menu line is not whole');
+    await until('the longest menu line whole', (l) => l.includes(MENU_8));
     const layout = await page.evaluate(() => {
       const ekran = document.getElementById('ekran');
       const row = document.createRange();
       row.selectNodeContents(ekran.lastElementChild);
-      const lineHeight = parseFloat(getComputedStyle(ekran).lineHeight);
       const wpis = document.getElementById('wpis');
+      const rect = (id) => document.getElementById(id).getBoundingClientRect();
       return {
         lang: document.documentElement.lang,
-        scrollWidth: document.documentElement.scrollWidth,
-        width: window.innerWidth,
+        sideways: document.documentElement.scrollWidth - window.innerWidth,
         fontSize: parseFloat(getComputedStyle(ekran).fontSize),
-        rows: Math.round(row.getBoundingClientRect().height / lineHeight),
+        rows: Math.round(row.getBoundingClientRect().height /
+          parseFloat(getComputedStyle(ekran).lineHeight)),
         focused: document.activeElement === wpis,
         field: ['autocapitalize', 'autocorrect', 'autocomplete', 'spellcheck', 'enterkeyhint']
           .map((name) => `${name}=${wpis.getAttribute(name)}`).join(' '),
         hint: document.getElementById('podpowiedz').textContent,
+        heights: ['wpis', 'wyslij', 'koniec'].map((id) => rect(id).height),
+        apart: rect('koniec').left - rect('wyslij').right,
       };
     });
     assert.strictEqual(layout.lang, 'pl');
-    assert.ok(layout.scrollWidth <= layout.width,
-      `the page scrolls sideways: ${layout.scrollWidth} px in ${layout.width}`);
+    assert.ok(layout.sideways <= 0, `the page scrolls sideways by ${layout.sideways} px`);
     assert.ok(layout.fontSize >= 12, `text of ${layout.fontSize} px`);
-    // The eight menu lines (the empty one after them has no height yet): no
-    // line wraps.
+    // The menu's lines (the empty one after them has no height yet) wrap not.
     assert.strictEqual(layout.rows, TEKSTY.menu.length, 'a menu line takes more than one row');
     assert.ok(layout.focused, 'typing does not go to the program at once');
     assert.strictEqual(layout.field,
       'autocapitalize=off autocorrect=off autocomplete=off spellcheck=false enterkeyhint=send');
     assert.match(layout.hint, /2,5 to 2\.5/);
     // Controls for a finger, and the end of input well away from sending.
-    const controls = await page.evaluate(() => {
-      const rect = (id) => document.getElementById(id).getBoundingClientRect();
-      return { heights: ['wpis', 'wyslij', 'koniec'].map((id) => rect(id).height),
-        apart: rect('koniec').left - rect('wyslij').right };
-    });
-    assert.ok(controls.heights.every((height) => height >= 48), `heights ${controls.heights}`);
-    assert.ok(controls.apart >= 16, `Koniec ${controls.apart} px from Wyślij`);
-    const hidden = (texts, selectors = ['#wpis']) => page.evaluate(HIDDEN, texts, selectors);
+    assert.ok(layout.heights.every((height) => height >= 48), `heights ${layout.heights}`);
+    assert.ok(layout.apart >= 16, `Koniec ${layout.apart} px from Wyślij`);
     assert.deepStrictEqual(await hidden(MENU), [], 'the menu is not in view upright');
 
     // One dialogue for each way a phone delivers text, each character of
     // which changes the result; Enter comes as the keyboard's own key.
-    const dialogues = [
-      { how: 'key229', entries: ['4', '230', '10'], result: '2300W' },
-      { how: 'composition', entries: ['5', '0.000001', '1000'], result: '0.001 S' },
-      { how: 'voice', entries: ['1', '12.5', '0.25'], result: '50 Ohm' },
-    ];
-    for (const { how, entries, result } of dialogues) {
+    for (const [how, entries, result] of [['key229', ['4', '230', '10'], '2300W'],
+      ['composition', ['5', '0.000001', '1000'], '0.001 S'], ['voice', ['1', '12.5', '0.25'], '50 Ohm']]) {
       await page.evaluate(() => document.getElementById('wpis').focus());
       for (const entry of [...entries, 'z']) {
         await PHONE[how](cdp, entry);
@@ -208,12 +192,12 @@ async function main() {
     // the answers where they stand on the screen.
     const review = await page.accessibility.snapshot({ root: await page.$('#ekran'),
       interestingOnly: false });
-    const earlier = review.children.filter((node) => node.name === 'Poprzednie uruchomienie').at(-1);
     const said = [];
     const read = (node) => (node.role === 'StaticText' ? said.push(node.name)
       : (node.children || []).forEach(read));
-    read(earlier);
-    assert.strictEqual(said.join('').replace(/\n/g, '|'), `${TEKSTY.U}12.5|${TEKSTY.I}0.25|50 Ohm|z|`, 'the earlier run as a screen reader reviews it');
+    read(review.children.filter((node) => node.name === 'Poprzednie uruchomienie').at(-1));
+    assert.strictEqual(said.join('').replace(/\n/g, '|'), `${TEKSTY.U}12.5|${TEKSTY.I}0.25|50 Ohm|z|`,
+      'the earlier run as a screen reader reviews it');
 
     // A whole dialogue pasted at once.
     await page.evaluate(() => {
@@ -223,25 +207,21 @@ async function main() {
         new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
     });
     await until('the pasted result', showing('3A'));
-    await page.keyboard.type('z');
-    await page.keyboard.press('Enter');
+    await enter('z');
     await until('the end of the pasted dialogue', showing(END));
 
     // With the on-screen keyboard open on a small phone, a desktop keyboard:
-    // option 1, a typing mistake corrected by Backspace, and the entries
-    // before brought back by Up (the last of the pasted run's among them)
-    // and left again by Down. The question, the field and the result stay
-    // in view.
+    // a typing mistake corrected by Backspace, and the entries before (the
+    // pasted run's last among them) recalled by Up and left again by Down.
+    // The question, the field and the result stay in view.
     await restart();
     await phone(360, 300);
-    await page.keyboard.type('1');
-    await page.keyboard.press('Enter');
+    await enter('1');
     let shown = await until('the first prompt', showing(TEKSTY.U));
     assert.ok(!shown.some((line) => line.includes(TEKSTY.menu[0])), 'the menu was not cleared');
     await page.keyboard.type('11');
     await page.keyboard.press('Backspace');
-    await page.keyboard.type('0');
-    await page.keyboard.press('Enter');
+    await enter('0');
     await until('the second prompt', showing(TEKSTY.I));
     assert.strictEqual(await page.$eval('#nowe', (nowe) => nowe.textContent), TEKSTY.I,
       'announced: the output since the entry, once');
@@ -254,8 +234,7 @@ async function main() {
       recalled.push(await page.$eval('#wpis', (wpis) => wpis.value));
     }
     assert.deepStrictEqual(recalled, ['10', '1', 'z', '1', '10', '']);
-    await page.keyboard.type('4');
-    await page.keyboard.press('Enter');
+    await enter('4');
     shown = await until('the result', showing('2.5 Ohm'));
     assert.deepStrictEqual(shown.filter((line) => line !== ''), [
       `${TEKSTY.U}10`, `${TEKSTY.I}4`, '2.5 Ohm']);
@@ -263,19 +242,16 @@ async function main() {
     await scrolled();
     assert.deepStrictEqual(await hidden(['2.5 Ohm']), [],
       'the result is not in view with the keyboard open');
-    await page.screenshot({ path: path.join(shots, 'strona-klawiatura-360x300.png') });
-    await page.keyboard.type('z');
-    await page.keyboard.press('Enter');
+    await shot('klawiatura-360x300');
+    await enter('z');
     await until('the end of the run', showing(END));
     await page.waitForSelector('#ponownie:not([hidden])', { timeout: TIMEOUT });
 
     // Ctrl-D ends the input, and so does the button: the letter's result
     // line stays empty, the code's too.
-    for (const [option, prompt, end] of [['8', TEKSTY.litera, 'ctrl-d'],
-      ['7', TEKSTY.kod, 'button']]) {
+    for (const [option, prompt, end] of [['8', TEKSTY.litera, 'ctrl-d'], ['7', TEKSTY.kod, 'button']]) {
       await restart();
-      await page.keyboard.type(option);
-      await page.keyboard.press('Enter');
+      await enter(option);
       await until('the prompt', showing(prompt));
       if (end === 'ctrl-d') {
         await page.keyboard.down('Control');
@@ -290,22 +266,22 @@ async function main() {
     }
 
     // On its side with the keyboard open, the screen cut to a third: the
-    // console keeps its newest line above the field, the menu's last after a
-    // wrong number too, and the field and its button are in view.
+    // menu's last line above the field, after a wrong number too, and the
+    // field and its button in view.
     await phone(844, 390);
     await page.reload();
     await until('the menu on its side', showing(MENU_8));
     await phone(844, 176);
-    await scrolled();
-    assert.deepStrictEqual(await hidden([MENU_8], ['#wpis', '#wyslij']), [],
-      'with the keyboard open on its side');
-    await page.keyboard.type('9');
-    await page.keyboard.press('Enter');
-    await until('the menu again', (l) => l.includes(TEKSTY.numer) && l.includes(MENU_8));
-    await scrolled();
-    assert.deepStrictEqual(await hidden([MENU_8], ['#wpis', '#wyslij']), [],
-      'after a wrong number with the keyboard open on its side');
-    await page.screenshot({ path: path.join(shots, 'strona-klawiatura-844x176.png') });
+    for (const wrong of ['', '9']) {
+      if (wrong) {
+        await enter(wrong);
+        await until('the menu again', (l) => l.includes(TEKSTY.numer) && l.includes(MENU_8));
+      }
+      await scrolled();
+      assert.deepStrictEqual(await hidden([MENU_8], ['#wpis', '#wyslij']), [],
+        `with the keyboard open on its side${wrong && ' after a wrong number'}`);
+    }
+    await shot('klawiatura-844x176');
 
     // Phones upright and on their side, untouched since the page opened:
     // the whole menu and the field in view, the page where it opened.
@@ -317,13 +293,12 @@ async function main() {
       assert.deepStrictEqual(await hidden(MENU), [], `at ${width}x${height}`);
       assert.strictEqual(await page.evaluate(() => window.scrollY), 0,
         `the page opened scrolled at ${width}x${height}`);
-      await page.screenshot({ path: path.join(shots, `strona-${width}x${height}.png`) });
+      await shot(`${width}x${height}`);
     }
 
-    // Twice the browser's text size: a larger console and larger controls,
-    // and the field still wide enough for an answer; nothing sideways or
-    // below the screen; at least four console lines, and two with the
-    // keyboard open, the field and its button then in view as well.
+    // Twice the browser's text size: a larger console and controls, a field
+    // still wide enough, nothing beyond the screen; at least four console
+    // lines, and two with the keyboard open, the field and button in view.
     const measure = () => page.evaluate(() => {
       const wpis = document.getElementById('wpis');
       const ekran = document.getElementById('ekran');
@@ -339,11 +314,9 @@ async function main() {
     await page.reload();
     await until('the menu at twice the text size', showing(MENU_8));
     const large = await measure();
-    assert.ok(large.font >= 24 && large.height >= 96 && large.lines >= 4,
-      `at twice the size: ${JSON.stringify(large)}`);
-    assert.ok(large.field >= 8, `a field of ${large.field.toFixed(1)} em`);
-    assert.ok(large.sideways <= 0 && large.below <= 0, `the page scrolls: ${JSON.stringify(large)}`);
-    await page.screenshot({ path: path.join(shots, 'strona-duzy-tekst.png') });
+    assert.ok(large.font >= 24 && large.height >= 96 && large.lines >= 4 && large.field >= 8 &&
+      large.sideways <= 0 && large.below <= 0, `at twice the size: ${JSON.stringify(large)}`);
+    await shot('duzy-tekst');
     await phone(360, 330);
     await scrolled();
     const typing = await measure();
@@ -356,9 +329,8 @@ async function main() {
     await page.setViewport({ width: 1280, height: 800 });
     await page.reload();
     await until('the menu on a desktop', showing(MENU_8));
-    const fontSize = await page.$eval('#ekran', (ekran) => parseFloat(getComputedStyle(ekran).fontSize));
-    assert.strictEqual(fontSize, 16);
-    await page.screenshot({ path: path.join(shots, 'strona-komputer.png') });
+    assert.strictEqual(await page.$eval('#ekran', (e) => parseFloat(getComputedStyle(e).fontSize)), 16);
+    await shot('komputer');
 
     assert.deepStrictEqual(outside, [], 'the page asked the network');
     assert.deepStrictEqual(errors, [], 'the page had errors');
@@ -412,8 +384,5 @@ async function main() {
     }
   } finally {
     await browser.close();
-    fs.rmSync(work, { recursive: true, force: true });
   }
-}
-
-run(main);
+});

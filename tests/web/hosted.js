@@ -1,34 +1,25 @@
-// The page hosted as a static folder: the zip unpacked and served from
-// 127.0.0.1 by a small server that this test starts and stops, opened in
-// headless Chromium. Its manifest parses cleanly and Chromium finds nothing
-// that keeps it from being installed; its service worker takes control; and
-// with the server gone, the page still opens and runs a dialogue.
+// The page hosted: the zip unpacked and served from 127.0.0.1, in headless
+// Chromium. Its manifest parses, Chromium would install it, its service
+// worker takes control, and with the server gone it still opens and runs.
 //
 // Usage: node hosted.js ZIP CHROMIUM
 'use strict';
 const assert = require('assert');
-const fs = require('fs');
-const os = require('os');
-const path = require('path');
 const { launch } = require('./chromium');
 const { serve, url: address, stop } = require('./serwer');
-const { MENU_8, END, LINES, unpack, waitFor, showing, run } = require('./strona');
+const { MENU_8, END, LINES, waitFor, showing, run } = require('./strona');
 
 const [zip, chromium] = process.argv.slice(2);
 
-async function main() {
-  const work = fs.mkdtempSync(path.join(os.tmpdir(), 'kalkulator-hosted-'));
+run(zip, async (folder, work) => {
   const browser = await launch(chromium, work);
-  let server = null;
+  let server = await serve(folder);
   try {
-    server = await serve(unpack(zip, work));
-    const url = address(server);
-
     const page = await browser.newPage();
     const errors = [];
     page.on('pageerror', (error) => errors.push(String(error)));
     const lines = () => page.evaluate(LINES);
-    await page.goto(url);
+    await page.goto(address(server));
     await waitFor(lines, 'the menu', showing(MENU_8));
 
     const cdp = await page.createCDPSession();
@@ -46,7 +37,6 @@ async function main() {
     } while (installability.length > 0 && Date.now() < deadline &&
       await new Promise((resolve) => setTimeout(resolve, 200, true)));
     assert.deepStrictEqual(installability, [], 'Chromium would not install the page');
-
     await page.waitForFunction(() => navigator.serviceWorker.controller !== null,
       { timeout: 20000 });
 
@@ -67,8 +57,5 @@ async function main() {
       await stop(server);
     }
     await browser.close();
-    fs.rmSync(work, { recursive: true, force: true });
   }
-}
-
-run(main);
+});

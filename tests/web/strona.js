@@ -1,9 +1,10 @@
-// What the page's tests share: the page unpacked from its zip, the console
-// as shown, waiting for it, the program's texts (as every test has them) and
-// the page's own that mark the end of a run.
+// What the page's tests share: the program's texts (as every test has them)
+// and the page's own that ends a run, the console's lines and a wait for
+// them, and a test's run on the zip unpacked as a user unpacks it.
 'use strict';
 const { execFileSync } = require('child_process');
 const fs = require('fs');
+const os = require('os');
 const path = require('path');
 
 exports.TEKSTY = require('../e2e/teksty.json');
@@ -11,16 +12,11 @@ exports.MENU_8 = exports.TEKSTY.menu.at(-1);
 exports.END = 'Program zakończył działanie.';
 exports.TIMEOUT = 20000;
 
-// The zip unpacked into WORK, as a user does: the page's folder.
-exports.unpack = (zip, work) => {
-  execFileSync('unzip', ['-q', zip, '-d', work]);
-  return path.join(work, fs.readdirSync(work).find((name) => name.startsWith('kalkulator-')));
-};
-
-// The lines of the program's current run on the console (earlier runs stay
-// above it), as an expression for the page to evaluate.
+// The current run's lines (earlier runs stay above it), for the page to evaluate.
 exports.LINES = "(document.querySelector('#ekran > pre:last-child') || { textContent: '' })" +
   ".textContent.split('\\n')";
+
+exports.showing = (text) => (lines) => lines.some((line) => line.includes(text));
 
 // Waits until test(lines) holds for what read() returns.
 exports.waitFor = async (read, what, test) => {
@@ -37,13 +33,17 @@ exports.waitFor = async (read, what, test) => {
   }
 };
 
-exports.showing = (text) => (lines) => lines.some((line) => line.includes(text));
-
-// Runs main, and says how it went as test runners do.
-exports.run = (main) => main().then(() => {
-  console.log('1 passed, 0 failed');
-}, (error) => {
-  console.error(error);
-  console.log('0 passed, 1 failed');
-  process.exit(1);
-});
+// test(page, work): PAGE the page's folder unpacked from ZIP into WORK, a
+// fresh folder removed after; the outcome as test runners say it.
+exports.run = (zip, test) => {
+  const work = fs.mkdtempSync(path.join(os.tmpdir(), 'kalkulator-web-'));
+  execFileSync('unzip', ['-q', zip, '-d', work]);
+  const page = path.join(work, fs.readdirSync(work).find((name) => name.startsWith('kalkulator-')));
+  test(page, work).finally(() => fs.rmSync(work, { recursive: true, force: true })).then(() => {
+    console.log('1 passed, 0 failed');
+  }, (error) => {
+    console.error(error);
+    console.log('0 passed, 1 failed');
+    process.exit(1);
+  });
+};

@@ -1,74 +1,45 @@
-// The page in WebKit, the engine of Safari on every Mac and iPhone: the zip
-// unpacked and opened from file:// in WebKitGTK's MiniBrowser, driven by
-// WebKitWebDriver over plain W3C WebDriver calls. The menu, a dialogue typed
-// into the page's field, its result and the end of the run. Needs a display
-// (xvfb-run).
+// The page in WebKit, Safari's engine: unpacked and opened from file:// in
+// WebKitGTK's MiniBrowser, driven over plain W3C WebDriver calls; the menu,
+// a dialogue typed into the field, its result and the end of the run. Needs
+// a display (xvfb-run).
 //
 // Usage: node webkit.js ZIP WEBKITWEBDRIVER MINIBROWSER
 'use strict';
 const assert = require('assert');
 const { spawn } = require('child_process');
-const fs = require('fs');
-const net = require('net');
-const os = require('os');
 const path = require('path');
-const { TEKSTY, MENU_8, END, LINES, unpack, waitFor, showing, run } = require('./strona');
+const { TEKSTY, MENU_8, END, LINES, waitFor, showing, run } = require('./strona');
 
 const [zip, driver, minibrowser] = process.argv.slice(2);
 const ELEMENT = 'element-6066-11e4-a52e-4f735466cecf';
 const ENTER = '\uE007';
 
-function freePort() {
-  return new Promise((resolve, reject) => {
-    const server = net.createServer();
-    server.on('error', reject);
-    server.listen(0, '127.0.0.1', () => {
-      const { port } = server.address();
-      server.close(() => resolve(port));
-    });
-  });
-}
-
-async function main() {
-  const work = fs.mkdtempSync(path.join(os.tmpdir(), 'kalkulator-webkit-'));
-  const port = await freePort();
+run(zip, async (folder) => {
+  // A free port for the driver, which must be given one.
+  const probe = require('net').createServer().listen(0, '127.0.0.1');
+  await new Promise((resolve) => probe.on('listening', resolve));
+  const { port } = probe.address();
+  await new Promise((resolve) => probe.close(resolve));
   const service = spawn(driver, [`--port=${port}`, '--host=127.0.0.1'],
     { stdio: ['ignore', 'ignore', 'inherit'] });
-  const base = `http://127.0.0.1:${port}`;
-  let session = null;
-
-  async function call(method, route, body) {
-    const response = await fetch(`${base}${session ? `/session/${session}` : ''}${route}`, {
-      method,
-      headers: { 'Content-Type': 'application/json' },
-      body: body === undefined ? undefined : JSON.stringify(body),
-    });
+  let session = '';
+  const call = async (method, route, body) => {
+    const response = await fetch(`http://127.0.0.1:${port}${session}${route}`, { method,
+      headers: { 'Content-Type': 'application/json' }, body: body && JSON.stringify(body) });
     const answer = await response.json();
     if (!response.ok) {
       throw new Error(`${method} ${route}: ${JSON.stringify(answer.value)}`);
     }
     return answer.value;
-  }
-
+  };
   try {
-    const url = 'file://' + path.join(unpack(zip, work), 'index.html');
-
-    for (let tries = 0; ; tries++) { // until the driver listens
-      try {
-        await fetch(`${base}/status`);
-        break;
-      } catch (error) {
-        if (tries > 100) {
-          throw error;
-        }
-        await new Promise((resolve) => setTimeout(resolve, 100));
-      }
-    }
-    session = (await call('POST', '/session', { capabilities: { alwaysMatch: {
+    await waitFor(() => call('GET', '/status').then(() => ['ready'], (error) => [String(error)]),
+      'WebKitWebDriver to listen', (l) => l[0] === 'ready');
+    session = '/session/' + (await call('POST', '/session', { capabilities: { alwaysMatch: {
       'webkitgtk:browserOptions': { binary: minibrowser, args: ['--automation'] },
     } } })).sessionId;
 
-    await call('POST', '/url', { url });
+    await call('POST', '/url', { url: 'file://' + path.join(folder, 'index.html') });
     const lines = () => call('POST', '/execute/sync', { script: `return ${LINES};`, args: [] });
     await waitFor(lines, 'the menu', showing(MENU_8));
     const field = (await call('POST', '/element', { using: 'css selector', value: '#wpis' }))[ELEMENT];
@@ -87,8 +58,5 @@ async function main() {
       await call('DELETE', '').catch(() => {});
     }
     service.kill();
-    fs.rmSync(work, { recursive: true, force: true });
   }
-}
-
-run(main);
+});
