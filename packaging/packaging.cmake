@@ -1,9 +1,13 @@
-# What is installed, and the packages that cpack makes of it: on Linux a
-# tar.gz, a .deb, an RPM where rpmbuild and the processor allow, and with the
-# machine's own processor the source release; on Windows a zip and the MSI;
-# for the web the page's zip. Every package holds the stripped program, has
-# its bill of materials beside it, and the same sources give the same bytes
-# whoever packages them, wherever and whenever (packaging/cpack-*.cmake).
+# What is installed, and the packages that cpack makes of it, each the same
+# bytes from the same sources (packaging/cpack-*.cmake) and with its bill of
+# materials beside it. Sets, for the tests:
+#   KALKULATOR_PACKAGES      the packages' file names in the build folder: on
+#                            Linux the tar.gz, the .deb, the RPM where rpmbuild
+#                            and the processor allow, and on the build's own
+#                            processor the source release; on Windows the zip
+#                            and the MSI; for the web the page's zip
+#   KALKULATOR_PACKAGE_NAME  the archives' name, and the one folder they hold
+#   KALKULATOR_DESKTOP_ENTRY, KALKULATOR_METAINFO  the desktop files (Linux)
 
 # The one namespace of every UUID that packaging derives: the MSI's upgrade
 # code, which tells Windows that a later version replaces this one, is the
@@ -106,20 +110,30 @@ elseif(NOT WIN32 AND NOT EMSCRIPTEN)
     set(kalkulator_arch_suffix -${kalkulator_deb_arch})
 endif()
 
-# The source release's name, and the one folder that it holds.
+# The archives' name and the one folder they hold; the source release's.
 set(CPACK_SOURCE_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION})
 if(EMSCRIPTEN)
-    set(CPACK_GENERATOR ZIP)
     set(CPACK_SYSTEM_NAME web)
 elseif(WIN32)
-    set(CPACK_GENERATOR ZIP)
     set(CPACK_SYSTEM_NAME win64)
+else()
+    set(CPACK_SYSTEM_NAME Linux${kalkulator_arch_suffix})
+endif()
+set(KALKULATOR_PACKAGE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-${CPACK_SYSTEM_NAME})
+set(CPACK_PACKAGE_FILE_NAME ${KALKULATOR_PACKAGE_NAME})
+if(EMSCRIPTEN)
+    set(CPACK_GENERATOR ZIP)
+    set(KALKULATOR_PACKAGES ${KALKULATOR_PACKAGE_NAME}.zip)
+elseif(WIN32)
+    set(CPACK_GENERATOR ZIP)
+    set(KALKULATOR_PACKAGES ${KALKULATOR_PACKAGE_NAME}.zip)
     # The installer, from msitools (packaging/windows/msi.cmake).
     find_program(KALKULATOR_WIXL wixl)
     find_program(KALKULATOR_MSIBUILD msibuild)
     find_program(KALKULATOR_FAKETIME faketime)
     if(KALKULATOR_WIXL AND KALKULATOR_MSIBUILD AND KALKULATOR_FAKETIME)
         list(APPEND CPACK_GENERATOR External)
+        list(APPEND KALKULATOR_PACKAGES ${KALKULATOR_PACKAGE_NAME}.msi)
         set(CPACK_EXTERNAL_ENABLE_STAGING ON)
         set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${PROJECT_SOURCE_DIR}/packaging/windows/msi.cmake)
         set(CPACK_KALKULATOR_WIXL ${KALKULATOR_WIXL})
@@ -132,26 +146,26 @@ elseif(WIN32)
     endif()
 else()
     set(CPACK_GENERATOR TGZ DEB)
-    set(CPACK_SYSTEM_NAME Linux${kalkulator_arch_suffix})
+    set(KALKULATOR_PACKAGES ${KALKULATOR_PACKAGE_NAME}.tar.gz
+        ${PROJECT_NAME}_${PROJECT_VERSION}_${kalkulator_deb_arch}.deb)
     # The source release once, with the packages of the machine's own
     # processor (packaging/source-release.cmake).
     if(NOT CMAKE_CROSSCOMPILING)
         list(APPEND CPACK_GENERATOR External)
+        list(APPEND KALKULATOR_PACKAGES ${CPACK_SOURCE_PACKAGE_FILE_NAME}.tar.gz)
         set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${PROJECT_SOURCE_DIR}/packaging/source-release.cmake)
-        set(KALKULATOR_SOURCE_RELEASE ${CPACK_SOURCE_PACKAGE_FILE_NAME}.tar.gz)
     endif()
     if(kalkulator_rpm_arch)
         find_program(KALKULATOR_RPMBUILD rpmbuild)
         if(KALKULATOR_RPMBUILD)
             list(APPEND CPACK_GENERATOR RPM)
+            list(APPEND KALKULATOR_PACKAGES
+                ${PROJECT_NAME}-${PROJECT_VERSION}-1.${kalkulator_rpm_arch}.rpm)
         else()
             message(WARNING "rpmbuild is missing (apt-get install rpm): cpack makes no RPM")
         endif()
     endif()
 endif()
-# The archives' name, and the one folder that they hold.
-set(KALKULATOR_PACKAGE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-${CPACK_SYSTEM_NAME})
-set(CPACK_PACKAGE_FILE_NAME ${KALKULATOR_PACKAGE_NAME})
 set(CPACK_PACKAGE_VENDOR "${KALKULATOR_AUTHORS}")
 set(CPACK_PACKAGE_CONTACT "${KALKULATOR_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION [=[
@@ -200,7 +214,7 @@ endif()
 # same sources (the times are SOURCE_DATE_EPOCH, packaging/cpack-pre-build.cmake).
 set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
 set(CPACK_RPM_PACKAGE_ARCHITECTURE ${kalkulator_rpm_arch})
-set(CPACK_RPM_PACKAGE_RELEASE 1)
+set(CPACK_RPM_PACKAGE_RELEASE 1) # as KALKULATOR_PACKAGES names it
 set(CPACK_RPM_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_RPM_PACKAGE_GROUP "Applications/Engineering")
 set(CPACK_RPM_PACKAGE_LICENSE ${KALKULATOR_LICENSE})

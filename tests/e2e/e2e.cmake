@@ -1,6 +1,8 @@
 # End-to-end: each run of a table in this folder runs the built program on
 # the input of each row and compares the whole output, byte for byte; the
 # "#:" lines of a table's header give the driver's options of each run.
+# Sets KALKULATOR_E2E, the driver, and KALKULATOR_DIALOGUE, one dialogue of
+# the program whose path is added as its last word.
 set(KALKULATOR_E2E ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/run.py)
 # glibc prints 0/0 as "nan" on ARM, whose default not-a-number is positive.
 if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(arm|aarch64)")
@@ -51,12 +53,8 @@ add_test(NAME e2e.dokumenty COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_D
     ${PROJECT_SOURCE_DIR}/packaging/windows/CZYTAJ.txt.in
     -- ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:kalkulator>)
 
-# Arguments are accepted and change nothing.
-add_test(NAME e2e.arguments-ignored
-    COMMAND ${KALKULATOR_E2E} --case option-then-result ${CMAKE_CURRENT_LIST_DIR}/menu.table
-        -- ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:kalkulator> 7 --help /?)
-
-# One dialogue of the program whose path is added as the last word, for the
-# package tests.
 set(KALKULATOR_DIALOGUE ${KALKULATOR_E2E} --case option-then-result
     ${CMAKE_CURRENT_LIST_DIR}/menu.table -- ${CMAKE_CROSSCOMPILING_EMULATOR})
+# Arguments are accepted and change nothing.
+add_test(NAME e2e.arguments-ignored COMMAND ${KALKULATOR_DIALOGUE} $<TARGET_FILE:kalkulator> 7 --help /?)
+

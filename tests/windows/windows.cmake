@@ -1,73 +1,78 @@
-# The Windows build: what the .exe carries, and the installer as
-# administrators use it. Every test here and every e2e and package test runs
-# under one Wine server, in a prefix of its own in the build folder: a
-# developer's own ~/.wine and the Wine programs running there are never
-# touched, and no menu entries are made anywhere.
-set(here ${CMAKE_CURRENT_LIST_DIR})
-
-# The Windows build must run from its own file alone: only system DLLs.
-add_test(NAME windows.self-contained
-    COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DPROGRAM=$<TARGET_FILE:kalkulator>
-        -P ${here}/imports.cmake)
-# What Windows shows in the file's properties, read back from the .exe.
-add_test(NAME windows.versioninfo
-    COMMAND ${CMAKE_COMMAND} -DWINDRES=${CMAKE_RC_COMPILER} -DPROGRAM=$<TARGET_FILE:kalkulator>
-        -DVERSION=${PROJECT_VERSION} "-DDESCRIPTION=${KALKULATOR_DISPLAY_NAME}"
-        -P ${here}/versioninfo.cmake)
-if(KALKULATOR_ICONS)
-    add_test(NAME windows.icon COMMAND sh ${here}/icon.sh $<TARGET_FILE:kalkulator>
-        ${KALKULATOR_ICO})
-endif()
-if(NOT CMAKE_CROSSCOMPILING_EMULATOR MATCHES "wine")
-    return()
-endif()
-
-# The installer, each scenario in a Wine prefix of its own, with a version
-# just before this one and the next one beside it.
-if(KALKULATOR_PACKAGE_PRESET AND CPACK_EXTERNAL_PACKAGE_SCRIPT)
-    set(bin ${PROJECT_BINARY_DIR})
-    math(EXPR next "${PROJECT_VERSION_PATCH} + 1")
-    set(later ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${next})
-    if(PROJECT_VERSION_PATCH GREATER 0)
-        math(EXPR previous "${PROJECT_VERSION_PATCH} - 1")
-        set(earlier ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${previous})
-    elseif(PROJECT_VERSION_MINOR GREATER 0)
-        math(EXPR previous "${PROJECT_VERSION_MINOR} - 1")
-        set(earlier ${PROJECT_VERSION_MAJOR}.${previous}.0)
-    else()
-        math(EXPR previous "${PROJECT_VERSION_MAJOR} - 1")
-        set(earlier ${previous}.99.0)
+# kalkulator_windows_tests(DIALOGUE...): what the Windows build's .exe
+# carries, and the installer as administrators use it, its first scenario
+# running the dialogue that DIALOGUE runs of the program whose path is added
+# to it. Called once every other test is added: under Wine, every test of the
+# build runs under one Wine server, in a prefix of its own in the build
+# folder, so that a developer's own ~/.wine and the Wine programs running
+# there are never touched, and no menu entries are made anywhere.
+function(kalkulator_windows_tests)
+    set(here ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
+    # The Windows build must run from its own file alone: only system DLLs.
+    add_test(NAME windows.self-contained
+        COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DPROGRAM=$<TARGET_FILE:kalkulator>
+            -P ${here}/imports.cmake)
+    # What Windows shows in the file's properties, read back from the .exe.
+    add_test(NAME windows.versioninfo
+        COMMAND ${CMAKE_COMMAND} -DWINDRES=${CMAKE_RC_COMPILER} -DPROGRAM=$<TARGET_FILE:kalkulator>
+            -DVERSION=${PROJECT_VERSION} "-DDESCRIPTION=${KALKULATOR_DISPLAY_NAME}"
+            -P ${here}/versioninfo.cmake)
+    if(KALKULATOR_ICONS)
+        add_test(NAME windows.icon COMMAND sh ${here}/icon.sh $<TARGET_FILE:kalkulator>
+            ${KALKULATOR_ICO})
     endif()
-    foreach(other earlier later)
-        set(msi_${other} ${bin}/msi-${other}/${PROJECT_NAME}-${${other}}-win64.msi)
-        add_test(NAME msi.make-${other} COMMAND ${CMAKE_CPACK_COMMAND}
-            --config ${bin}/CPackConfig.cmake -G External -B ${bin}/msi-${other}
-            -D CPACK_PACKAGE_VERSION=${${other}}
-            -D CPACK_PACKAGE_FILE_NAME=${PROJECT_NAME}-${${other}}-win64)
-        set_tests_properties(msi.make-${other} PROPERTIES FIXTURES_SETUP msi-versions)
-    endforeach()
-    set(msi sh ${here}/msi.sh)
-    set(this ${bin}/${KALKULATOR_PACKAGE_NAME}.msi)
-    add_test(NAME msi.install COMMAND ${msi} install ${this} -- ${KALKULATOR_DIALOGUE})
-    add_test(NAME msi.upgrade COMMAND ${msi} upgrade ${this} ${msi_later} --)
-    add_test(NAME msi.downgrade COMMAND ${msi} downgrade ${this} ${msi_earlier} --)
-    add_test(NAME msi.uninstall COMMAND ${msi} uninstall ${this} --)
-    set(scenarios msi.install msi.upgrade msi.downgrade msi.uninstall)
-    set_tests_properties(${scenarios} PROPERTIES FIXTURES_REQUIRED "packages;msi-versions")
-    set_property(TEST ${scenarios} APPEND PROPERTY ENVIRONMENT
-        "KALKULATOR_NAME=${KALKULATOR_DISPLAY_NAME}" "KALKULATOR_PUBLISHER=${KALKULATOR_AUTHORS}")
-endif()
+    if(NOT CMAKE_CROSSCOMPILING_EMULATOR MATCHES "wine")
+        return()
+    endif()
 
-find_program(KALKULATOR_WINESERVER NAMES wineserver64 wineserver PATHS /usr/lib/wine)
-set(wine_server sh ${here}/wine-server.sh)
-add_test(NAME wine.start
-    COMMAND ${wine_server} start ${CMAKE_CROSSCOMPILING_EMULATOR} ${KALKULATOR_WINESERVER})
-add_test(NAME wine.stop
-    COMMAND ${wine_server} stop ${CMAKE_CROSSCOMPILING_EMULATOR} ${KALKULATOR_WINESERVER})
-set_tests_properties(wine.start PROPERTIES FIXTURES_SETUP wine)
-set_tests_properties(wine.stop PROPERTIES FIXTURES_CLEANUP wine)
-get_property(all_tests DIRECTORY PROPERTY TESTS)
-list(FILTER all_tests INCLUDE REGEX "^(e2e|package)\\.")
-set_property(TEST ${all_tests} APPEND PROPERTY FIXTURES_REQUIRED wine)
-set_property(TEST wine.start wine.stop ${all_tests} APPEND PROPERTY ENVIRONMENT
-    WINEPREFIX=${PROJECT_BINARY_DIR}/wine WINEDLLOVERRIDES=winemenubuilder.exe=d)
+    # The installer, each scenario in a Wine prefix of its own, with a version
+    # just before this one and the next one beside it.
+    set(this ${KALKULATOR_PACKAGES})
+    list(FILTER this INCLUDE REGEX "\\.msi$")
+    if(KALKULATOR_PACKAGE_PRESET AND this)
+        set(bin ${PROJECT_BINARY_DIR})
+        math(EXPR next "${PROJECT_VERSION_PATCH} + 1")
+        set(later ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${next})
+        if(PROJECT_VERSION_PATCH GREATER 0)
+            math(EXPR previous "${PROJECT_VERSION_PATCH} - 1")
+            set(earlier ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${previous})
+        elseif(PROJECT_VERSION_MINOR GREATER 0)
+            math(EXPR previous "${PROJECT_VERSION_MINOR} - 1")
+            set(earlier ${PROJECT_VERSION_MAJOR}.${previous}.0)
+        else()
+            math(EXPR previous "${PROJECT_VERSION_MAJOR} - 1")
+            set(earlier ${previous}.99.0)
+        endif()
+        foreach(other earlier later)
+            set(msi_${other} ${bin}/msi-${other}/${PROJECT_NAME}-${${other}}-win64.msi)
+            add_test(NAME msi.make-${other} COMMAND ${CMAKE_CPACK_COMMAND}
+                --config ${bin}/CPackConfig.cmake -G External -B ${bin}/msi-${other}
+                -D CPACK_PACKAGE_VERSION=${${other}}
+                -D CPACK_PACKAGE_FILE_NAME=${PROJECT_NAME}-${${other}}-win64)
+            set_tests_properties(msi.make-${other} PROPERTIES FIXTURES_SETUP msi-versions)
+        endforeach()
+        set(msi sh ${here}/msi.sh)
+        set(this ${bin}/${this})
+        add_test(NAME msi.install COMMAND ${msi} install ${this} -- ${ARGN})
+        add_test(NAME msi.upgrade COMMAND ${msi} upgrade ${this} ${msi_later} --)
+        add_test(NAME msi.downgrade COMMAND ${msi} downgrade ${this} ${msi_earlier} --)
+        add_test(NAME msi.uninstall COMMAND ${msi} uninstall ${this} --)
+        set(scenarios msi.install msi.upgrade msi.downgrade msi.uninstall)
+        set_tests_properties(${scenarios} PROPERTIES FIXTURES_REQUIRED "packages;msi-versions")
+        set_property(TEST ${scenarios} APPEND PROPERTY ENVIRONMENT
+            "KALKULATOR_NAME=${KALKULATOR_DISPLAY_NAME}" "KALKULATOR_PUBLISHER=${KALKULATOR_AUTHORS}")
+    endif()
+
+    find_program(KALKULATOR_WINESERVER NAMES wineserver64 wineserver PATHS /usr/lib/wine)
+    set(wine_server sh ${here}/wine-server.sh)
+    add_test(NAME wine.start
+        COMMAND ${wine_server} start ${CMAKE_CROSSCOMPILING_EMULATOR} ${KALKULATOR_WINESERVER})
+    add_test(NAME wine.stop
+        COMMAND ${wine_server} stop ${CMAKE_CROSSCOMPILING_EMULATOR} ${KALKULATOR_WINESERVER})
+    set_tests_properties(wine.start PROPERTIES FIXTURES_SETUP wine)
+    set_tests_properties(wine.stop PROPERTIES FIXTURES_CLEANUP wine)
+    get_property(all_tests DIRECTORY PROPERTY TESTS)
+    list(REMOVE_ITEM all_tests wine.start wine.stop)
+    set_property(TEST ${all_tests} APPEND PROPERTY FIXTURES_REQUIRED wine)
+    set_property(TEST wine.start wine.stop ${all_tests} APPEND PROPERTY ENVIRONMENT
+        WINEPREFIX=${PROJECT_BINARY_DIR}/wine WINEDLLOVERRIDES=winemenubuilder.exe=d)
+endfunction()
