@@ -1,20 +1,15 @@
-# The licence notices that the libraries linked into the program ask its
-# packages to carry, in one file, KALKULATOR_NOTICES: the C and C++ runtimes
-# of the toolchain, found by asking the compiler where they are and Debian
-# which package installed them, and taken whole from that package's copyright
-# file. Sets KALKULATOR_NOTICES_FOUND; without dpkg (another system) the
-# program builds all the same, and only cpack refuses to make the packages.
-#
-# The same look-up gives the packages' bills of materials their libraries
-# (packaging/sbom.cmake), so that the two never disagree: KALKULATOR_LIBRARIES,
-# one "library|Debian package|version|architecture|licence" each, the licence
-# as an SPDX expression where the package's copyright file, in Debian's
-# machine-readable form, gives all its files one, and empty where not; and
-# the .deb its Built-Using field: KALKULATOR_BUILT_USING, the Debian source
-# packages that the linked code was built from, each "name (= version)": a
-# package's own source, and those it was built using itself (a cross
-# compiler's libraries are built from the native sources). Of them,
-# KALKULATOR_LIBC_SOURCES are those of the C library.
+# The licence notices of the libraries linked into the program (the C and
+# C++ runtimes: the compiler says where they are, Debian which package holds
+# them and its copyright file the terms), in one file, KALKULATOR_NOTICES.
+# Without dpkg the program builds all the same; cpack refuses to package.
+# The same look-up sets, so that they never disagree:
+#   KALKULATOR_NOTICES_FOUND   whether the notices could be written
+#   KALKULATOR_LIBRARIES       "library|Debian package|version|arch|SPDX licence"
+#                              each, for the bills (packaging/sbom.cmake)
+#   KALKULATOR_BUILT_USING     the .deb's Built-Using: the Debian sources of
+#                              the linked code, with those they were built using
+#   KALKULATOR_LIBC_SOURCES    of them, the C library's
+#   KALKULATOR_PROGRAM_FILE    the program's file name
 
 set(KALKULATOR_NOTICES ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
 set(KALKULATOR_NOTICES_FOUND FALSE)
@@ -37,9 +32,8 @@ foreach(name IN LISTS names)
     endif()
 endforeach()
 
-# The licence of the files of a Debian copyright file, as SPDX names it:
-# where every paragraph of files but Debian's own packaging names one and
-# the same licence; or nothing.
+# The licence of a Debian copyright file's files as SPDX names it, where
+# all but Debian's own name one and the same; or nothing.
 function(kalkulator_spdx_licence variable copyright)
     set(${variable} "" PARENT_SCOPE)
     file(READ ${copyright} text)
@@ -62,19 +56,17 @@ function(kalkulator_spdx_licence variable copyright)
     if(NOT count EQUAL 1)
         return()
     endif()
-    set(debian ${licences})
-    set(spdx_Expat MIT)
-    set(spdx_BSD-2-clause BSD-2-Clause)
-    set(spdx_BSD-3-clause BSD-3-Clause)
-    set(spdx_LGPL-2.1+ LGPL-2.1-or-later)
-    set(spdx_LGPL-2.1 LGPL-2.1-only)
-    set(spdx_GPL-2+ GPL-2.0-or-later)
-    set(spdx_GPL-2 GPL-2.0-only)
-    set(spdx_GPL-3+ GPL-3.0-or-later)
-    foreach(same Apache-2.0 ISC MIT NCSA Zlib ZPL-2.1)
-        set(spdx_${same} ${same})
+    # Debian's name=SPDX's, or one name for both.
+    foreach(name Expat=MIT BSD-2-clause=BSD-2-Clause BSD-3-clause=BSD-3-Clause
+            LGPL-2.1+=LGPL-2.1-or-later LGPL-2.1=LGPL-2.1-only GPL-2+=GPL-2.0-or-later
+            GPL-2=GPL-2.0-only GPL-3+=GPL-3.0-or-later Apache-2.0 ISC MIT NCSA Zlib ZPL-2.1)
+        string(REGEX MATCH "^([^=]+)=?(.*)$" name ${name})
+        set(spdx_${CMAKE_MATCH_1} ${CMAKE_MATCH_1})
+        if(CMAKE_MATCH_2)
+            set(spdx_${CMAKE_MATCH_1} ${CMAKE_MATCH_2})
+        endif()
     endforeach()
-    string(REGEX REPLACE " (or|and) " ";\\1;" words "${debian}")
+    string(REGEX REPLACE " (or|and) " ";\\1;" words "${licences}")
     set(expression "")
     foreach(word IN LISTS words)
         if(word STREQUAL "or" OR word STREQUAL "and")
@@ -171,9 +163,8 @@ list(JOIN KALKULATOR_BUILT_USING ", " KALKULATOR_BUILT_USING)
 list(JOIN KALKULATOR_LIBC_SOURCES ", " KALKULATOR_LIBC_SOURCES)
 set(lgpl /usr/share/common-licenses/LGPL-2.1)
 if(KALKULATOR_LIBC_SOURCES)
-    # The C library's licence asks, in section 6, that whoever gets the
-    # program may link it again with a modified library: the terms below,
-    # and the sources named, published beside the packages.
+    # The LGPL's section 6: whoever gets the program may link it again with
+    # a modified library.
     string(APPEND text "
 The GNU C Library is linked into ${program} statically, under the GNU
 Lesser General Public License 2.1, whose text ends this file. As its

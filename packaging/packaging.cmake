@@ -9,10 +9,8 @@
 #   KALKULATOR_PACKAGE_NAME  the archives' name, and the one folder they hold
 #   KALKULATOR_DESKTOP_ENTRY, KALKULATOR_METAINFO  the desktop files (Linux)
 
-# The one namespace of every UUID that packaging derives: the MSI's upgrade
-# code, which tells Windows that a later version replaces this one, is the
-# namespace itself; the MSI's other codes and the bills' serial numbers follow
-# from it and a name.
+# Every UUID of the packages follows from this and a name; the MSI's upgrade
+# code, which tells Windows that a later version replaces this one, is it.
 set(KALKULATOR_UUID_NAMESPACE 6F1C2A4E-9B3D-4E57-8A60-2D4B7C9E1F35)
 
 include(packaging/notices.cmake)
@@ -25,21 +23,18 @@ if(KALKULATOR_NOTICES_FOUND)
 endif()
 
 if(EMSCRIPTEN)
-    # The page alone (web/web.cmake installs it): nothing for a system to install.
+    # The page alone, which web/web.cmake installs.
 elseif(WIN32)
-    # Windows users get the program and its guide, in Polish, side by side;
-    # the guide and the notices as Notepad reads them everywhere: CRLF, and
-    # the guide in UTF-8 with a BOM.
+    # The program and its guide side by side, the guide in CRLF for Notepad,
+    # naming this version's product code for uninstalling.
     install(TARGETS kalkulator RUNTIME DESTINATION .)
-    # The guide names this version's product code for uninstalling.
     include(packaging/windows/uuid.cmake)
     kalkulator_uuid(KALKULATOR_PRODUCT_CODE ${KALKULATOR_UUID_NAMESPACE} "product ${PROJECT_VERSION}")
     configure_file(packaging/windows/CZYTAJ.txt.in CZYTAJ.txt @ONLY NEWLINE_STYLE CRLF)
     install(FILES ${PROJECT_BINARY_DIR}/CZYTAJ.txt DESTINATION .)
 else()
     install(TARGETS kalkulator RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-    # Stripped, it still has the compilers' names in a .comment section,
-    # which nothing reads.
+    # Stripping leaves the compilers' names in .comment, which nothing reads.
     install(CODE "if(CMAKE_INSTALL_DO_STRIP)
         execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
             \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/kalkulator\"
@@ -48,8 +43,7 @@ else()
     configure_file(packaging/copyright.in copyright @ONLY)
     install(FILES README.md ${PROJECT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
-    # The manual pages, English and Polish, and the changelog go compressed as
-    # Debian has them: gzip at its best, with no name or time of its own inside.
+    # Manual pages and changelog gzipped as Debian has them: -9, no name or time.
     configure_file(packaging/kalkulator.1.in kalkulator.1 @ONLY)
     configure_file(packaging/kalkulator.pl.1.in pl/kalkulator.1 @ONLY)
     configure_file(${KALKULATOR_CHANGELOG} changelog @ONLY)
@@ -66,9 +60,8 @@ else()
         DESTINATION ${CMAKE_INSTALL_MANDIR}/pl/man1)
     install(FILES ${PROJECT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
-    # The desktop menus' entry (in a terminal, where the final wait keeps the
-    # result on screen), its icon in the hicolor theme, and what software
-    # centres show of the program.
+    # The desktop menus' entry (in a terminal, whose final wait keeps the
+    # result in view), its icons, and what software centres show.
     set(KALKULATOR_DESKTOP_ENTRY ${PROJECT_BINARY_DIR}/kalkulator.desktop)
     set(KALKULATOR_METAINFO ${PROJECT_BINARY_DIR}/${KALKULATOR_APP_ID}.metainfo.xml)
     configure_file(packaging/linux/kalkulator.desktop.in ${KALKULATOR_DESKTOP_ENTRY} @ONLY)
@@ -88,37 +81,32 @@ else()
         RENAME ${PROJECT_NAME} COMPONENT debian EXCLUDE_FROM_ALL)
 endif()
 
-# The processor by Debian's name, the .deb's last word, and as the archive's
-# name gives it: nothing for x86-64, whose tar.gz keeps the name it had first;
-# and by RPM's, for the processors that Fedora and openSUSE build for.
-if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64)$")
-    set(kalkulator_deb_arch amd64)
-    set(kalkulator_rpm_arch x86_64)
-    set(kalkulator_arch_suffix "")
-elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^(aarch64|arm64)$")
-    set(kalkulator_deb_arch arm64)
-    set(kalkulator_rpm_arch aarch64)
-    set(kalkulator_arch_suffix -aarch64)
-elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^arm")
-    # ARMv5TE code from the armel compiler, static: it runs on every armhf
-    # system, Raspberry Pi OS on the ARMv6 of a Pi 1 or Zero included.
-    set(kalkulator_deb_arch armhf)
-    set(kalkulator_arch_suffix -armhf)
-elseif(NOT WIN32 AND NOT EMSCRIPTEN)
-    # Another processor: its own name, where Debian's may differ.
-    string(TOLOWER ${CMAKE_SYSTEM_PROCESSOR} kalkulator_deb_arch)
-    set(kalkulator_arch_suffix -${kalkulator_deb_arch})
-endif()
-
-# The archives' name and the one folder they hold; the source release's.
-set(CPACK_SOURCE_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION})
+# The processor by Debian's name, by RPM's (where Fedora and openSUSE build
+# for it), and in the archive's name (x86-64's tar.gz keeps its first name).
 if(EMSCRIPTEN)
     set(CPACK_SYSTEM_NAME web)
 elseif(WIN32)
     set(CPACK_SYSTEM_NAME win64)
+elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64)$")
+    set(kalkulator_deb_arch amd64)
+    set(kalkulator_rpm_arch x86_64)
+    set(CPACK_SYSTEM_NAME Linux)
+elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^(aarch64|arm64)$")
+    set(kalkulator_deb_arch arm64)
+    set(kalkulator_rpm_arch aarch64)
+    set(CPACK_SYSTEM_NAME Linux-aarch64)
+elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^arm")
+    # ARMv5TE code from the armel compiler, static: it runs on every armhf
+    # system, a Pi 1 or Zero included.
+    set(kalkulator_deb_arch armhf)
+    set(CPACK_SYSTEM_NAME Linux-armhf)
 else()
-    set(CPACK_SYSTEM_NAME Linux${kalkulator_arch_suffix})
+    # Another processor: its own name, where Debian's may differ.
+    string(TOLOWER ${CMAKE_SYSTEM_PROCESSOR} kalkulator_deb_arch)
+    set(CPACK_SYSTEM_NAME Linux-${kalkulator_deb_arch})
 endif()
+# The archives' name and the one folder they hold; the source release's.
+set(CPACK_SOURCE_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION})
 set(KALKULATOR_PACKAGE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-${CPACK_SYSTEM_NAME})
 set(CPACK_PACKAGE_FILE_NAME ${KALKULATOR_PACKAGE_NAME})
 if(EMSCRIPTEN)
@@ -148,8 +136,7 @@ else()
     set(CPACK_GENERATOR TGZ DEB)
     set(KALKULATOR_PACKAGES ${KALKULATOR_PACKAGE_NAME}.tar.gz
         ${PROJECT_NAME}_${PROJECT_VERSION}_${kalkulator_deb_arch}.deb)
-    # The source release once, with the packages of the machine's own
-    # processor (packaging/source-release.cmake).
+    # The source release once, beside the packages for the build's own processor.
     if(NOT CMAKE_CROSSCOMPILING)
         list(APPEND CPACK_GENERATOR External)
         list(APPEND KALKULATOR_PACKAGES ${CPACK_SOURCE_PACKAGE_FILE_NAME}.tar.gz)
@@ -178,9 +165,7 @@ line and waits for one more entry before it exits.]=])
 if(NOT EMSCRIPTEN) # a page has nothing to strip
     set(CPACK_STRIP_FILES ON)
 endif()
-# `cpack --config CPackSourceConfig.cmake` (make package_source) makes the
-# same source release, never an archive of the build folder
-# (packaging/cpack-options.cmake).
+# make package_source makes the same source release (packaging/cpack-options.cmake).
 set(CPACK_SOURCE_GENERATOR External)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/cpack-options.cmake)
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/cpack-pre-build.cmake)
@@ -202,16 +187,14 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${kalkulator_deb_arch})
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The sources of the code linked in statically, as Debian's policy asks
-# (7.8). CPack has no variable for Built-Using: it is written as a line of
-# its own after the Source field, which names this package itself.
+# The sources of the code linked in statically (Debian policy 7.8): CPack has
+# no variable for Built-Using, so it is a line of its own after Source.
 if(KALKULATOR_BUILT_USING)
     set(CPACK_DEBIAN_PACKAGE_SOURCE "${PROJECT_NAME}\nBuilt-Using: ${KALKULATOR_BUILT_USING}")
 endif()
 
-# The RPM: from the same files as the .deb, owning only its own folders;
-# static, so it needs nothing but the system; and the same bytes from the
-# same sources (the times are SOURCE_DATE_EPOCH, packaging/cpack-pre-build.cmake).
+# The RPM: the .deb's files, owning only its own folders, the same bytes
+# from the same sources.
 set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
 set(CPACK_RPM_PACKAGE_ARCHITECTURE ${kalkulator_rpm_arch})
 set(CPACK_RPM_PACKAGE_RELEASE 1) # as KALKULATOR_PACKAGES names it
@@ -223,8 +206,7 @@ set(CPACK_RPM_USER_FILELIST "%license /usr/${CMAKE_INSTALL_DOCDIR}/copyright"
     "%license /usr/${CMAKE_INSTALL_DOCDIR}/THIRD-PARTY-NOTICES.txt")
 set(CPACK_RPM_CHANGELOG_FILE ${PROJECT_BINARY_DIR}/rpm-changelog)
 set(CPACK_PACKAGE_RELOCATABLE OFF)
-# Static, it needs no library; the icon theme owns the icons' folders, which
-# would otherwise stay behind when the package is removed.
+# Static, it needs no library; the icon theme owns the icons' folders.
 set(CPACK_RPM_PACKAGE_AUTOREQ OFF)
 set(CPACK_RPM_PACKAGE_REQUIRES hicolor-icon-theme)
 set(CPACK_RPM_SPEC_MORE_DEFINE "%define packager ${KALKULATOR_MAINTAINER}

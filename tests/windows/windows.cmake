@@ -7,19 +7,9 @@
 # there are never touched, and no menu entries are made anywhere.
 function(kalkulator_windows_tests)
     set(here ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
-    # The Windows build must run from its own file alone: only system DLLs.
-    add_test(NAME windows.self-contained
-        COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DPROGRAM=$<TARGET_FILE:kalkulator>
-            -P ${here}/imports.cmake)
-    # What Windows shows in the file's properties, read back from the .exe.
-    add_test(NAME windows.versioninfo
-        COMMAND ${CMAKE_COMMAND} -DWINDRES=${CMAKE_RC_COMPILER} -DPROGRAM=$<TARGET_FILE:kalkulator>
-            -DVERSION=${PROJECT_VERSION} "-DDESCRIPTION=${KALKULATOR_DISPLAY_NAME}"
-            -P ${here}/versioninfo.cmake)
-    if(KALKULATOR_ICONS)
-        add_test(NAME windows.icon COMMAND sh ${here}/icon.sh $<TARGET_FILE:kalkulator>
-            ${KALKULATOR_ICO})
-    endif()
+    add_test(NAME windows.exe COMMAND ${Python3_EXECUTABLE} ${here}/exe.py ${CMAKE_OBJDUMP}
+        ${CMAKE_RC_COMPILER} $<TARGET_FILE:kalkulator> ${PROJECT_VERSION}
+        "${KALKULATOR_DISPLAY_NAME}" $<$<BOOL:${KALKULATOR_ICONS}>:${KALKULATOR_ICO}>)
     if(NOT CMAKE_CROSSCOMPILING_EMULATOR MATCHES "wine")
         return()
     endif()

@@ -1,0 +1,57 @@
+#!/usr/bin/env python3
+"""What the Windows program carries, read back from the .exe: imports of
+Windows' own DLLs alone (no libstdc++-6.dll or libwinpthread-1.dll), so that
+it runs from its own file; what Windows shows in its properties, and the
+manifest that runs it as the invoking user on Windows 10 and 11; and, where
+ICO is given, the same icon images, pixel for pixel.
+
+Usage: exe.py OBJDUMP WINDRES PROGRAM VERSION DESCRIPTION [ICO]
+"""
+import os
+import re
+import subprocess
+import sys
+import tempfile
+
+objdump, windres, program, version, description, *ico = sys.argv[1:]
+failures = []
+
+dlls = re.findall(r"DLL Name: (\S+)", subprocess.check_output([objdump, "-p", program], text=True))
+system = {"kernel32.dll", "msvcrt.dll", "ucrtbase.dll", "user32.dll", "advapi32.dll"}
+failures += [f"imports {dll}" for dll in dlls
+             if dll.lower() not in system and not dll.lower().startswith("api-ms-win-")]
+failures += [] if dlls else ["no imports found"]
+
+resources = subprocess.check_output([windres, "-i", program, "-O", "rc"], text=True)
+numbers = version.replace(".", ", ")
+# The name that Task Manager shows, as windres writes a wide string.
+wide = "".join(c if ord(c) < 128 else f"\\x{ord(c):04x}" for c in description)
+for line in [f"FILEVERSION {numbers}, 0", f"PRODUCTVERSION {numbers}, 0",
+             'VALUE "ProductName", "kalkulator"', 'VALUE "OriginalFilename", "kalkulator.exe"',
+             f'VALUE "FileVersion", "{version}"', f'VALUE "ProductVersion", "{version}"',
+             f'VALUE "FileDescription", L"{wide}"', 'level=""asInvoker""',
+             'supportedOS Id=""{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}""']:
+    failures += [] if line in resources else [f"no {line} in its resources"]
+
+
+def images(work, side, extract):
+    """The images of an icon, named alike whichever file they come from."""
+    folder = os.path.join(work, side)
+    os.mkdir(folder)
+    subprocess.run(extract(os.path.join(folder, "icon.ico")), check=True)
+    subprocess.run(["icotool", "-x", "-o", folder, os.path.join(folder, "icon.ico")], check=True)
+    return {name: open(os.path.join(folder, name), "rb").read() for name in os.listdir(folder)
+            if name != "icon.ico"}
+
+
+if ico:
+    with tempfile.TemporaryDirectory() as work:
+        ours = images(work, "ico", lambda icon: ["cp", ico[0], icon])
+        theirs = images(work, "exe", lambda icon: ["wrestool", "-x", "--type=group_icon", "-o",
+                                                   icon, program])
+        if len(ours) < 6 or theirs != ours:
+            failures.append(f"its icon is not the {len(ours)} images of {ico[0]}")
+
+for failure in failures:
+    print(f"{program}: {failure}", file=sys.stderr)
+sys.exit(1 if failures else 0)
