@@ -1,18 +1,9 @@
-# Run by cpack after it has made a package and before it copies the package
-# beside the build.
-#
-# What cpack leaves to the machine is made the same everywhere: the order of
-# the entries (cpack takes it from the directory listing, which differs from
-# one file system to the next), their owners (whoever packaged), and the modes
-# of the .deb's own members (the umask). Debian's strip-nondeterminism puts
-# the zip and the .deb in order in place; it cannot read a tar.gz, so that is
-# written again from the same staged tree with GNU tar. Every time inside is
-# SOURCE_DATE_EPOCH, and zip's local times are those of UTC.
-#
-# Then each package gets its bill of materials beside it (packaging/sbom.cmake),
-# and SHA256SUMS beside the packages is brought up to date, so that it lists
-# every package of this build and its bill in the form that `sha256sum -c`
-# reads.
+# Run by cpack once it has made a package. What cpack leaves to the machine
+# (the order of entries, owners, the .deb members' modes) is made the same
+# everywhere: strip-nondeterminism for the zip and the .deb, GNU tar again
+# for the tar.gz; every time SOURCE_DATE_EPOCH, zip's in UTC. Then the
+# package's bill goes beside it, and SHA256SUMS lists every package of this
+# version and its bill.
 
 set(epoch $ENV{SOURCE_DATE_EPOCH})
 
@@ -46,10 +37,8 @@ foreach(package IN LISTS CPACK_PACKAGE_FILES)
     endif()
 endforeach()
 
-# The packages made now are still in cpack's staging folder; those of this
-# version made before (by another generator) are beside SHA256SUMS already.
-# A package of another version is not this build's, even where it is left
-# in the folder.
+# Those made now are in cpack's staging folder, those made before beside
+# SHA256SUMS; one of another version is not this build's.
 set(out ${CPACK_OUTPUT_FILE_PREFIX})
 set(sums ${out}/SHA256SUMS)
 set(names)

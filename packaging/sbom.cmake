@@ -1,13 +1,7 @@
-# kalkulator_sbom(PACKAGE OUTPUT): the bill of materials of a package that
-# cpack has made, in CycloneDX 1.6 JSON: the package file, its SHA-256, its
-# package URL and the program's licence; the program inside it (found in
-# cpack's staging folder), its path as the package names it, and its SHA-256;
-# and each library linked into the program, statically, as Debian provided it
-# (CPACK_KALKULATOR_LIBRARIES, the same list as THIRD-PARTY-NOTICES.txt's,
-# packaging/notices.cmake), with its licence where one is known. The source
-# release holds no program and no library. Everything in it follows from the
-# sources and SOURCE_DATE_EPOCH, so that it is the same bytes wherever the
-# package is made.
+# kalkulator_sbom(PACKAGE OUTPUT): a package's bill of materials, CycloneDX
+# 1.6: the package, the program in it, and the libraries linked into that
+# (the notices' list, packaging/notices.cmake), each with its hash, URL or
+# licence; the same bytes from the same sources and SOURCE_DATE_EPOCH.
 
 function(kalkulator_json variable text) # text as a JSON string, quoted
     string(REPLACE "\\" "\\\\" text "${text}")

@@ -1,10 +1,8 @@
-# cpack's External generator on native Linux builds, and the generator of
-# CPackSourceConfig.cmake everywhere: makes the source release,
-# kalkulator-VERSION.tar.gz, the tracked tree under one folder of that name,
-# the same bytes from any checkout of the same commit: the files in order,
-# owned by root, with git's modes, at SOURCE_DATE_EPOCH, gzipped with no name
-# or time of its own. A tree with no git (one unpacked from a source release)
-# gives every file but those that .gitignore leaves out.
+# cpack's External generator for the source release (native Linux builds,
+# and CPackSourceConfig.cmake): the tracked files, or without git all that
+# .gitignore lets in, under kalkulator-VERSION/, in order, owned by root, at
+# SOURCE_DATE_EPOCH, gzipped with no name or time: the same bytes from any
+# checkout of one commit.
 
 include(${CPACK_KALKULATOR_SOURCE_DIR}/packaging/run.cmake)
 set(source ${CPACK_KALKULATOR_SOURCE_DIR})

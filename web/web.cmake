@@ -1,31 +1,22 @@
-# kalkulator for JavaScript (the web preset): the same program as kalkulator.js,
-# one file with the WebAssembly inside, which runs as the console program
-# under Node and inside the page, and the page itself: index.html with its
-# console, its manifest and icons for a phone's home screen, and a service
-# worker that keeps it for working offline once hosted; from file:// it
-# works offline as it is.
+# The web preset: the same program as kalkulator.js, one file with the
+# WebAssembly inside, for Node and the page; and the page, with its manifest,
+# icons and a service worker that keeps it offline once hosted.
 
 set(web ${PROJECT_SOURCE_DIR}/web)
 
 set_target_properties(kalkulator PROPERTIES SUFFIX .js)
 target_link_options(kalkulator PRIVATE
-    # The smallest code (the sources too, below): less to download, decode
-    # and compile on a phone.
+    # The smallest code, for a phone to download and compile.
     -Oz
     # The program blocks in its reads; the page can only wait for a key
     # asynchronously. Asyncify unwinds the program at each read and resumes
     # it with the bytes, with no threads or cross-origin isolation.
     -sASYNCIFY "-sASYNCIFY_IMPORTS=['wasi_snapshot_preview1.fd_read']"
-    # Asyncify instruments every function that may be on the stack at a read,
-    # and through virtual calls that is nearly all of the standard library.
-    # These parts never read (output, formatting, locales, wide characters,
-    # strings, memory, C's scanf and exit, the conversions the program does
-    # not use): left as they are, the program is almost half smaller. Names
-    # are no proof: the optimiser merges functions of the same code, such as
-    # the stream manipulators' operators of istream and ostream, under one of
-    # their names, and a function left out by mistake traps at the first read
-    # through it. The tables under Node given one byte a read
-    # (tests/e2e/po-bajcie.js) unwind the program at every read there is.
+    # Through virtual calls nearly all the standard library may be on the
+    # stack at a read; these parts never read, and left alone the program is
+    # almost half smaller. Names are no proof (the optimiser merges equal
+    # functions, istream's with ostream's): a wrong one traps at a read,
+    # which the tables given one byte a read (tests/e2e/po-bajcie.js) find.
     "-sASYNCIFY_REMOVE=['std::__2::time_get*','std::__2::money_get*','std::__2::time_put*',\
 'std::__2::money_put*','std::__2::codecvt*','std::__2::messages*','std::__2::collate*',\
 'std::__2::numpunct*','std::__2::ctype*','std::__2::locale*','std::__2::ios_base*',\
@@ -38,8 +29,7 @@ target_link_options(kalkulator PRIVATE
 'scanexp','strtox','strtof','*__num_get_float*','__shgetc','ungetc','__toread',\
 '*__scan_keyword*','*::sputn*','*::xsputn*','*::pubsync*','*::xsgetn*','*::in_avail*',\
 '*::pbackfail*','*::imbue*','*::sync*']"
-    # One file, as a page opened from file:// can load, and a factory the
-    # page calls once per run.
+    # One file, as file:// can load, and a factory called once per run.
     -sSINGLE_FILE=1 -sMODULARIZE=1 -sEXPORT_NAME=Kalkulator -sENVIRONMENT=web,node
     -sEXIT_RUNTIME=1 -sFILESYSTEM=0 -sALLOW_MEMORY_GROWTH=1 -sMALLOC=emmalloc
     --js-library=${web}/streams.js --pre-js=${web}/host.js

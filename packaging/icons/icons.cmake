@@ -1,20 +1,15 @@
-# The program's icon in the sizes that the Linux desktops (hicolor PNGs and
-# the scalable drawing), Windows (one multi-size .ico) and the page look for,
-# all drawn from kalkulator.svg at build time by rsvg-convert and icotool.
-# Without the two tools the program builds all the same, without icons; only
-# the packages, which carry them, then refuse to be made.
-#
-# Sets KALKULATOR_ICONS (TRUE once the icons will be made), KALKULATOR_ICON_DIR
-# (build folder of the PNGs, named NxN.png), KALKULATOR_ICO (the .ico), the
-# target kalkulator_icons and the function kalkulator_draw_icon.
+# The icon for Linux desktops (hicolor PNGs), Windows (.ico) and the page,
+# drawn from kalkulator.svg by rsvg-convert and icotool; without them the
+# program builds, and cpack refuses. Sets KALKULATOR_ICONS (whether they are
+# made), KALKULATOR_ICON_DIR (NxN.png), KALKULATOR_ICO, the target
+# kalkulator_icons and the function kalkulator_draw_icon.
 
 set(KALKULATOR_ICON_SVG ${CMAKE_CURRENT_LIST_DIR}/kalkulator.svg)
 set(KALKULATOR_ICON_SIZES 16 22 24 32 48 64 128 256)
 set(KALKULATOR_ICON_DIR ${PROJECT_BINARY_DIR}/icons)
 set(KALKULATOR_ICO ${KALKULATOR_ICON_DIR}/kalkulator.ico)
 set(KALKULATOR_ICON_PACKAGES "librsvg2-bin icoutils")
-# Windows takes 16 to 64 as bitmaps; 256 goes in as PNG, as Windows Vista and
-# later read it.
+# Windows takes 16 to 64 as bitmaps, and 256 as PNG.
 set(ico_sizes 16 24 32 48 64)
 
 add_custom_target(kalkulator_icons ALL)

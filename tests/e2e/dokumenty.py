@@ -1,19 +1,13 @@
 #!/usr/bin/env python3
 """Runs every example of the documents through the built program and checks
-that each shows exactly what the program prints, as a user would read it.
-
-What counts as an example, by the kind of document:
-- Markdown: a fenced block after a comment "<!-- dialog: ENTRIES -->" is a
-  session of `kalkulator` in which the user typed ENTRIES, each at the end of
-  a line of the block; "<!-- dialog dalej: ENTRIES -->" goes on with the
-  session of the block before.
-- A manual page: each .nf block. One that starts with "$ COMMAND" runs
-  COMMAND in the shell, with `kalkulator` the program, and shows what it
-  prints, the entries typed in bold; any other quotes the menu. A line "..."
-  stands for any lines.
-- The Windows guide: the menu, as its indented lines quote it, and each
-  "np. A i B dają „RESULT”" (or "np. A daje „RESULT”", "a A daje ...") in
-  the row of an option: the option with those entries ends in RESULT.
+that each shows exactly what the program prints, as a user would read it:
+- Markdown: the fenced block after "<!-- dialog: ENTRIES -->", a session in
+  which ENTRIES are typed, each at the end of a line; "dialog dalej" goes on
+  with the session of the block before.
+- A manual page: each .nf block, "$ COMMAND" run in the shell with the
+  entries in bold, or else the menu; a line "..." stands for any lines.
+- The Windows guide: the menu as its indented lines quote it, and in an
+  option's row each "np. A i B dają „RESULT”" (or "A daje „RESULT”").
 
 Usage: dokumenty.py DOCUMENT... -- COMMAND...   (the program, with what runs it)
 """

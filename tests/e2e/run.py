@@ -2,28 +2,15 @@
 """Runs kalkulator on the input of each row of a case table and checks that it
 prints exactly the expected output, nothing on stderr, and exits with 0.
 
-A table holds one case per line:  name | input | expected output
-Blank lines and lines starting with # are skipped. Both texts take Python
-string escapes (\\n, \\t, \\x00, ...); a literal " | " is written \\x7c.
-{TEXT*N} stands for TEXT repeated N times. In the expected output, the
-placeholders stand for the program's fixed texts, written once for every
-test in teksty.json ({menu}, the menu; {zly}, the answer to a wrong option;
-{U}, {kod}, ..., each prompt by its key), and {nan} for the platform's own
-text for the not-a-number that 0/0 gives (NAN_TEXTS).
-
-A program whose name ends in .exe is a Windows build, run under Wine.
-
-Lines of the table's header that start with "#:" give the driver's options
-for a run of the table, one run a line (CMake adds a test for each).
-
-With --stack-kib, the program runs with at most that much stack: by the
-limit of the process natively, by qemu's -s under qemu; Node gives its
-WebAssembly a small stack of its own. Under Wine no limit is set, and the
-table is skipped (exit status 77).
-
-With --unwritable, standard output is /dev/full or closed, so that nothing
-can be written: the expected text is then what stderr must hold, and the exit
-status must be 1.
+A table holds one case per line, "name | input | expected output"; blank
+lines and lines starting with # are skipped, and "#:" lines of its header
+give the options of each run of it. Both texts take Python string escapes
+(a literal " | " is \\x7c), {TEXT*N} stands for TEXT N times, and the
+expected output takes the program's texts from teksty.json ({menu}; {zly},
+the answer to a wrong option; each prompt by its key) and {nan}, the
+platform's text for 0/0. A program ending in .exe runs under Wine, where
+--stack-kib cannot be set and the table is skipped (status 77). With
+--unwritable, the table gives what stderr holds, and the status must be 1.
 """
 import argparse
 import codecs
@@ -40,8 +27,7 @@ MENU = "".join(line + "\n" for line in TEKSTY.pop("menu")) + "\n"
 PLACEHOLDERS = {"{menu}": MENU, "{zly}": TEKSTY.pop("numer") + "\n\n" + MENU}
 PLACEHOLDERS.update({"{" + key + "}": text for key, text in TEKSTY.items()})
 
-# What each platform's stream prints for 0/0: glibc on x86; MinGW-w64, MSVC.
-# Elsewhere --nan names it: glibc on ARM prints "nan".
+# 0/0 as glibc on x86 prints it, and MinGW-w64 and MSVC; --nan names others.
 NAN_TEXTS = {False: ["-nan"], True: ["nan", "-nan(ind)"]}
 
 REPEAT = re.compile(r"\{([^{}]*)\*(\d+)\}")

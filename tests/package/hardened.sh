@@ -1,16 +1,10 @@
 #!/bin/sh
-# The program as hardened as the build makes it, read back from the files.
-#   pie: a static program loaded at a random address (position-independent),
-#        its relocations read-only once done (GNU_RELRO) and all done at
-#        start-up (BIND_NOW);
-#   elf: a static program at a fixed address, where the toolchain cannot make
-#        it position-independent, with the GNU_RELRO segment;
-#        both: its own code calls the stack protector's check, and Debian's
-#        hardening-check finds no failure, leaving out what it cannot see in a
-#        static program (the stack protector among dynamic imports, x86
-#        control-flow marks that every object of libc.a would need; at a
-#        fixed address, PIE and immediate binding with no dynamic section);
-#   pe:  loaded at a random address anywhere in 64 bits, data never run.
+# The program as hardened as the build makes it, read back from the files:
+#   pie: static, at a random address, relocated at start-up, then read-only;
+#   elf: static at a fixed address (no static-pie there), with GNU_RELRO;
+#        both: the stack protector in its own code, and hardening-check
+#        content but for what a static program cannot show it;
+#   pe:  at a random address anywhere in 64 bits, data never run.
 #
 # Usage: hardened.sh pie|elf READELF NM PROGRAM OBJECT...
 #        hardened.sh pe OBJDUMP PROGRAM

@@ -1,8 +1,6 @@
 #!/bin/sh
-# Builds and packages the tree again with a preset, in a folder of another
-# path, later, with another umask and time zone, and fails unless every
-# package comes out byte for byte the same as those of the preset's own build
-# in BUILD: the two SHA256SUMS must be equal.
+# The tree built and packaged again by PRESET elsewhere, later, with another
+# umask and time zone: the SHA256SUMS must be BUILD's.
 #
 # Usage: reproducible.sh PRESET SOURCE BUILD
 set -eu

@@ -1,16 +1,11 @@
 #!/bin/sh
-# The RPM as Fedora and openSUSE install it. It owns no system folder, has
-# no .build-id links, requires only the icon theme that owns the icons'
-# folders, and marks its licence files as such; into an empty root with a
-# database of its own it installs with no other package (on another
-# processor with --ignorearch, its program then run by the dialogue's
-# emulator), its program runs a dialogue, rpm -V finds every file as
-# packaged, the manual pages and the desktop entry are where those systems
-# look for them, and rpm -e leaves no file behind.
+# The RPM as Fedora and openSUSE install it: its own folder alone, no
+# .build-id links, the icon theme its one requirement, its licence files
+# marked; into an empty root it installs, runs DIALOGUE (with the program's
+# path added), verifies, has its files where those systems look, and goes
+# again without a trace.
 #
 # Usage: rpm.sh RPM -- DIALOGUE...
-#   DIALOGUE is the command that runs one dialogue, with the installed
-#   program's path added as its last word.
 set -eu
 package=$1
 shift 2

@@ -1,9 +1,6 @@
-// The bill of materials beside each package: valid CycloneDX 1.6 by the
-// CycloneDX library's own validator against the format's schema; the SHA-256
-// of the package it stands beside, and of the program at the path the bill
-// gives, in the package unpacked as a user would; and the same libraries,
-// from the same Debian packages, as THIRD-PARTY-NOTICES.txt names. The
-// source release's bill names neither program nor library.
+// The bill beside each package: valid CycloneDX 1.6 by the library's own
+// validator; the hashes of the package and of the program at the bill's path
+// in it; the libraries of THIRD-PARTY-NOTICES.txt (none for the source release).
 //
 // Usage: node sbom.js NOTICES PACKAGE...   (each PACKAGE.cdx.json beside it)
 'use strict';

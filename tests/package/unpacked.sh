@@ -1,11 +1,9 @@
 #!/bin/sh
-# Unpacks a package as a user would and checks what it holds: every FILE
-# named, each .gz a sound gzip, the program (the first FILE) stripped, and the
-# program from the package running a dialogue.
+# A package unpacked as a user would: every FILE in it, each .gz sound, the
+# program (the first FILE) stripped by the platform's NM, and running
+# DIALOGUE, its path added as the last word.
 #
 # Usage: unpacked.sh PACKAGE NM FILE... -- DIALOGUE...
-#   NM is the nm of the package's platform; DIALOGUE is the command that runs
-#   one dialogue, with the unpacked program's path added as its last word.
 set -eu
 package=$1 nm=$2
 shift 2

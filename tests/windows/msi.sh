@@ -1,20 +1,13 @@
 #!/bin/sh
 # The Windows installer as an administrator uses it, under Wine, each
-# scenario in a Wine prefix of its own (an uninstall under Wine leaves traces
-# in PATH, and a prefix holds one machine's installs).
+# scenario in a prefix of its own, as a machine of its own:
+#   install    silent: files, shortcuts, PATH, the installed apps' entry; the
+#              program runs DIALOGUE, also through PATH; again, no change
+#   upgrade    OTHER_MSI, later, replaces MSI; downgrade: an earlier is refused
+#   uninstall  by the installed guide's command, away from the MSI: nothing left
+# KALKULATOR_NAME and KALKULATOR_PUBLISHER are what Windows must show.
 #
 # Usage: msi.sh SCENARIO MSI [OTHER_MSI] -- DIALOGUE...
-#   install    silent install; its files, shortcuts, PATH, entry among the
-#              installed apps; the program runs a dialogue, also found through
-#              PATH; installing again changes nothing
-#   upgrade    OTHER_MSI, a later version, replaces MSI
-#   downgrade  OTHER_MSI, an earlier version, is refused after MSI
-#   uninstall  by the installed guide's command, away from the MSI, leaves no
-#              file, shortcut, registry key or PATH entry
-#   DIALOGUE is the command that checks one dialogue under Wine, given the
-#   Windows command line that starts the program as its last words.
-#   KALKULATOR_NAME and KALKULATOR_PUBLISHER in the environment are the names
-#   that Windows must show; the versions are read from the packages.
 set -eu
 absolute() { (cd "$(dirname "$1")" && echo "$PWD/$(basename "$1")"); }
 scenario=$1 msi=$(absolute "$2") other=
@@ -38,8 +31,7 @@ unix_dir="$WINEPREFIX/drive_c/Program Files/kalkulator"
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 environment='HKLM\System\CurrentControlSet\Control\Session Manager\Environment'
 
-# msiexec's status.
-msiexec() {
+msiexec() { # its status in $status
     status=0
     wine msiexec "$@" /qn || status=$?
     wineserver -w
@@ -54,8 +46,8 @@ value() {
 name=$KALKULATOR_NAME
 # The version that a package installs.
 version_of() { msiinfo export "$1" Property | tr -d '\r' | sed -n 's/^ProductVersion\t//p'; }
-# The product's keys among the installed apps, by the name they show, read
-# from an export, which keeps the Polish letters that reg query drops.
+# The product's keys among the installed apps, from an export, which keeps
+# the Polish letters that reg query drops.
 product_keys() {
     wine reg export "$uninstall" uninstall.reg /y >/dev/null 2>&1 || return 0
     iconv -f UTF-16 -t UTF-8 uninstall.reg | tr -d '\r' | awk -v name="\"$name\"" '
@@ -106,8 +98,7 @@ downgrade)
     installed "$other"
     # 1603, a fatal error, as the 8 bits that a Unix exit status keeps.
     [ "$status" -eq $((1603 % 256)) ] || fail "msiexec ended with $status, expected 1603"
-    # Wine's msiexec logs no message under /qn: the refusal's text is read
-    # from the package.
+    # Wine's msiexec says nothing under /qn: the refusal is read from the package.
     msiinfo export "$other" LaunchCondition | grep -q "Zainstalowana jest już nowsza wersja" ||
         fail "the refusal does not say that a later version is installed"
     status=0
