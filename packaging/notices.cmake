@@ -144,13 +144,7 @@ if(NOT sections)
     return()
 endif()
 
-if(EMSCRIPTEN)
-    set(program kalkulator.js)
-elseif(WIN32)
-    set(program kalkulator.exe)
-else()
-    set(program kalkulator)
-endif()
+set(program kalkulator${CMAKE_EXECUTABLE_SUFFIX})
 set(text "${PROJECT_NAME} ${PROJECT_VERSION}: third-party notices
 
 ${program} holds code of the libraries below, linked into it when it was

@@ -131,38 +131,43 @@ run(zip, async (folder, work) => {
     const scrolled = () => new Promise((resolve) => setTimeout(resolve, 100));
     const hidden = (texts, selectors = ['#wpis']) => page.evaluate(HIDDEN, texts, selectors);
     const shot = (name) => page.screenshot({ path: path.join(shots, `strona-${name}.png`) });
+    // The page's layout as it is now.
+    const measure = () => page.evaluate(() => {
+      const ekran = document.getElementById('ekran');
+      const wpis = document.getElementById('wpis');
+      const rect = (id) => document.getElementById(id).getBoundingClientRect();
+      const row = document.createRange();
+      row.selectNodeContents(ekran.lastElementChild);
+      const lineHeight = parseFloat(getComputedStyle(ekran).lineHeight);
+      return {
+        lang: document.documentElement.lang,
+        font: parseFloat(getComputedStyle(ekran).fontSize),
+        rows: Math.round(row.getBoundingClientRect().height / lineHeight),
+        lines: Math.floor(ekran.clientHeight / lineHeight),
+        sideways: document.documentElement.scrollWidth - window.innerWidth,
+        below: document.documentElement.scrollHeight - window.innerHeight,
+        focused: document.activeElement === wpis,
+        attributes: ['autocapitalize', 'autocorrect', 'autocomplete', 'spellcheck', 'enterkeyhint']
+          .map((name) => `${name}=${wpis.getAttribute(name)}`).join(' '),
+        hint: document.getElementById('podpowiedz').textContent,
+        field: rect('wpis').width / parseFloat(getComputedStyle(wpis).fontSize),
+        heights: ['wpis', 'wyslij', 'koniec'].map((id) => rect(id).height),
+        apart: rect('koniec').left - rect('wyslij').right,
+      };
+    });
 
     // A phone, 360 CSS pixels wide.
     await phone(360, 740);
     await page.goto(url);
     await until('the longest menu line whole', (l) => l.includes(MENU_8));
-    const layout = await page.evaluate(() => {
-      const ekran = document.getElementById('ekran');
-      const row = document.createRange();
-      row.selectNodeContents(ekran.lastElementChild);
-      const wpis = document.getElementById('wpis');
-      const rect = (id) => document.getElementById(id).getBoundingClientRect();
-      return {
-        lang: document.documentElement.lang,
-        sideways: document.documentElement.scrollWidth - window.innerWidth,
-        fontSize: parseFloat(getComputedStyle(ekran).fontSize),
-        rows: Math.round(row.getBoundingClientRect().height /
-          parseFloat(getComputedStyle(ekran).lineHeight)),
-        focused: document.activeElement === wpis,
-        field: ['autocapitalize', 'autocorrect', 'autocomplete', 'spellcheck', 'enterkeyhint']
-          .map((name) => `${name}=${wpis.getAttribute(name)}`).join(' '),
-        hint: document.getElementById('podpowiedz').textContent,
-        heights: ['wpis', 'wyslij', 'koniec'].map((id) => rect(id).height),
-        apart: rect('koniec').left - rect('wyslij').right,
-      };
-    });
+    const layout = await measure();
     assert.strictEqual(layout.lang, 'pl');
     assert.ok(layout.sideways <= 0, `the page scrolls sideways by ${layout.sideways} px`);
-    assert.ok(layout.fontSize >= 12, `text of ${layout.fontSize} px`);
+    assert.ok(layout.font >= 12, `text of ${layout.font} px`);
     // The menu's lines (the empty one after them has no height yet) wrap not.
     assert.strictEqual(layout.rows, TEKSTY.menu.length, 'a menu line takes more than one row');
     assert.ok(layout.focused, 'typing does not go to the program at once');
-    assert.strictEqual(layout.field,
+    assert.strictEqual(layout.attributes,
       'autocapitalize=off autocorrect=off autocomplete=off spellcheck=false enterkeyhint=send');
     assert.match(layout.hint, /2,5 to 2\.5/);
     // Controls for a finger, and the end of input well away from sending.
@@ -299,22 +304,12 @@ run(zip, async (folder, work) => {
     // Twice the browser's text size: a larger console and controls, a field
     // still wide enough, nothing beyond the screen; at least four console
     // lines, and two with the keyboard open, the field and button in view.
-    const measure = () => page.evaluate(() => {
-      const wpis = document.getElementById('wpis');
-      const ekran = document.getElementById('ekran');
-      return { font: parseFloat(getComputedStyle(ekran).fontSize),
-        field: wpis.getBoundingClientRect().width / parseFloat(getComputedStyle(wpis).fontSize),
-        height: document.getElementById('wyslij').getBoundingClientRect().height,
-        lines: Math.floor(ekran.clientHeight / parseFloat(getComputedStyle(ekran).lineHeight)),
-        sideways: document.documentElement.scrollWidth - window.innerWidth,
-        below: document.documentElement.scrollHeight - window.innerHeight };
-    });
     await phone(360, 640);
     await cdp.send('Page.setFontSizes', { fontSizes: { standard: 32, fixed: 26 } });
     await page.reload();
     await until('the menu at twice the text size', showing(MENU_8));
     const large = await measure();
-    assert.ok(large.font >= 24 && large.height >= 96 && large.lines >= 4 && large.field >= 8 &&
+    assert.ok(large.font >= 24 && large.heights[1] >= 96 && large.lines >= 4 && large.field >= 8 &&
       large.sideways <= 0 && large.below <= 0, `at twice the size: ${JSON.stringify(large)}`);
     await shot('duzy-tekst');
     await phone(360, 330);
@@ -329,7 +324,7 @@ run(zip, async (folder, work) => {
     await page.setViewport({ width: 1280, height: 800 });
     await page.reload();
     await until('the menu on a desktop', showing(MENU_8));
-    assert.strictEqual(await page.$eval('#ekran', (e) => parseFloat(getComputedStyle(e).fontSize)), 16);
+    assert.strictEqual((await measure()).font, 16);
     await shot('komputer');
 
     assert.deepStrictEqual(outside, [], 'the page asked the network');
