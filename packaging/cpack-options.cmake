@@ -11,16 +11,16 @@ if(NOT CPACK_KALKULATOR_NOTICES)
         "the program, which this build could not find (see the configure warning)")
 endif()
 
-# Every time written into a
-# package is the time of the last commit, so that the same sources give the
-# same bytes whenever they are packaged; SOURCE_DATE_EPOCH set by the caller
-# wins, and outside git a fixed time stands in.
+# Every time written into a package is the last commit's, so that the same
+# sources give the same bytes whenever packaged; the caller's
+# SOURCE_DATE_EPOCH wins, and outside git the changelog's time stands in,
+# which in the source release is the commit's.
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
     execute_process(COMMAND git -C "${CPACK_KALKULATOR_SOURCE_DIR}" log -1 --format=%ct
         OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE
         RESULT_VARIABLE result ERROR_QUIET)
     if(NOT result EQUAL 0 OR NOT epoch MATCHES "^[0-9]+$")
-        set(epoch ${CPACK_KALKULATOR_FALLBACK_EPOCH})
+        file(TIMESTAMP ${CPACK_KALKULATOR_SOURCE_DIR}/packaging/changelog epoch "%s" UTC)
     endif()
     set(ENV{SOURCE_DATE_EPOCH} ${epoch})
 endif()

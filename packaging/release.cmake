@@ -2,7 +2,6 @@
 # newest entry must be PROJECT_VERSION's, and what else names a release is
 # made from it.
 #   KALKULATOR_RELEASE_DATE   the newest entry's day, 2026-12-09 (manual pages)
-#   KALKULATOR_RELEASE_EPOCH  its time in seconds since 1970 (when there is no git)
 #   KALKULATOR_COPYRIGHT_YEARS  2026, or 2026-2028 from the first release on
 #   KALKULATOR_RELEASES_XML   every release as AppStream's <release> elements
 # and the same history as RPM's changelog, in rpm-changelog in the build.
@@ -13,21 +12,6 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${KALKULATOR_CHAN
 file(READ ${KALKULATOR_CHANGELOG} changelog)
 string(REPLACE ";" "@SEMICOLON@" changelog "${changelog}")
 string(REPLACE "\n" ";" changelog_lines "${changelog}")
-
-# Days since 1970-01-01 of a day of the Gregorian calendar.
-function(kalkulator_days variable year month day)
-    set(y ${year})
-    if(month LESS_EQUAL 2)
-        math(EXPR y "${year} - 1")
-    endif()
-    math(EXPR era "${y} / 400")
-    math(EXPR yoe "${y} - ${era} * 400")
-    math(EXPR mp "(${month} + 9) % 12")
-    math(EXPR doy "(153 * ${mp} + 2) / 5 + ${day} - 1")
-    math(EXPR doe "${yoe} * 365 + ${yoe} / 4 - ${yoe} / 100 + ${doy}")
-    math(EXPR days "${era} * 146097 + ${doe} - 719468")
-    set(${variable} ${days} PARENT_SCOPE)
-endfunction()
 
 set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
 set(version "")
@@ -49,7 +33,6 @@ foreach(line IN LISTS changelog_lines)
         set(day ${CMAKE_MATCH_2})
         set(month_name ${CMAKE_MATCH_3})
         set(year ${CMAKE_MATCH_4})
-        set(seconds "${CMAKE_MATCH_5} * 3600 + ${CMAKE_MATCH_6} * 60 + ${CMAKE_MATCH_7}")
         list(FIND months ${month_name} month)
         math(EXPR month "${month} + 1")
         set(mm ${month})
@@ -64,8 +47,6 @@ foreach(line IN LISTS changelog_lines)
                     "${PROJECT_VERSION}: add an entry for ${PROJECT_VERSION} at its top")
             endif()
             set(KALKULATOR_RELEASE_DATE ${date})
-            kalkulator_days(days ${year} ${month} ${day})
-            math(EXPR KALKULATOR_RELEASE_EPOCH "${days} * 86400 + ${seconds}")
         endif()
         string(APPEND rpm_changelog
             "* ${weekday} ${month_name} ${day} ${year} ${KALKULATOR_MAINTAINER} - ${version}-1\n")
