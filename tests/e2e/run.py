@@ -65,13 +65,6 @@ def read_table(path, nans):
     return cases
 
 
-def first_difference(a, b):
-    for i, (x, y) in enumerate(zip(a, b)):
-        if x != y:
-            return i
-    return min(len(a), len(b))
-
-
 def as_text(stream, windows):
     # Text mode on Windows ends lines with CRLF, and cls writes a form feed
     # when its output is redirected.
@@ -114,7 +107,7 @@ def run_case(command, windows, given, expected, stack_kib, unwritable):
         failures.append(f"stderr is not empty: {result.stderr[:500]!r}")
     if out not in expected:
         shown = expected[0]
-        at = first_difference(out, shown)
+        at = len(os.path.commonprefix([out, shown]))
         failures.append(
             f"stdout differs at byte {at} (got {len(out)} bytes, expected {len(shown)}):\n"
             f"  got:      {out[max(0, at - 60):at + 60]!r}\n"

@@ -6,6 +6,7 @@ the final pause outlasts a bare Enter but ends on a token.
 Usage: terminal_test.py COMMAND...   (the program, with what runs it, if anything)
 """
 import os
+import re
 import select
 import subprocess
 import sys
@@ -34,8 +35,7 @@ class Terminal:
         attrs[3] &= ~termios.ECHO  # and none of what the test types
         termios.tcsetattr(self.slave, termios.TCSANOW, attrs)
         env = {k: v for k, v in os.environ.items() if k != "TERM"}
-        if term is not None:
-            env["TERM"] = term
+        env.update({} if term is None else {"TERM": term})
         self.proc = subprocess.Popen(PROGRAM, stdin=self.slave, stdout=self.slave,
                                      stderr=subprocess.PIPE, env=env, start_new_session=True)
         self.output = b""
@@ -65,10 +65,7 @@ class Terminal:
             return f.read()
 
     def bytes_read(self):
-        for line in self._proc_file("io").splitlines():
-            if line.startswith("rchar:"):
-                return int(line.split()[1])
-        raise AssertionError("no rchar in /proc/PID/io")
+        return int(re.search(r"^rchar: (\d+)$", self._proc_file("io"), re.M).group(1))
 
     def state(self):
         return self._proc_file("stat").rsplit(")", 1)[1].split()[0]
