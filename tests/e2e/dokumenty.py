@@ -5,7 +5,8 @@ that each shows exactly what the program prints, as a user would read it:
   which ENTRIES are typed, each at the end of a line; "dialog dalej" goes on
   with the session of the block before.
 - A manual page: each .nf block, "$ COMMAND" run in the shell with the
-  entries in bold, or else the menu; a line "..." stands for any lines.
+  entries in bold, or else the menu; a line "..." stands for any lines. A
+  translation shows the same blocks and list items as the first page.
 - The Windows guide: the menu as its indented lines quote it, and in an
   option's row each "np. A i B dają „RESULT”" (or "A daje „RESULT”").
 
@@ -21,6 +22,7 @@ import tempfile
 from run import MENU, as_text
 
 COMMAND = []
+MANUALS = []  # the first manual page, and what it shows
 
 
 def run(given, shell=None):
@@ -83,7 +85,9 @@ def markdown(path, text):
 
 
 def manual(path, text):
-    failures = []
+    shown = re.findall(r"(?s:^\.nf\n.*?^\.fi$)|^\.TP\n.*$", text, re.M)
+    MANUALS[:] = MANUALS or [path, shown]
+    failures = [] if shown == MANUALS[1] else [f"{path} shows other blocks or items than {MANUALS[0]}"]
     for number, block in enumerate(re.findall(r"^\.nf\n(.*?)^\.fi$", text, re.S | re.M), 1):
         block = block.replace("\\-", "-").replace("\\&", "").replace("\\e", "\\")
         where = f"{path}, block {number}"

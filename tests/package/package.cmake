@@ -61,8 +61,6 @@ function(kalkulator_package_tests)
         endforeach()
         add_test(NAME package.man COMMAND mandoc -T lint -W warning
             ${bin}/kalkulator.1 ${bin}/pl/kalkulator.1)
-        add_test(NAME package.man-translated COMMAND sh ${here}/same-examples.sh
-            ${bin}/kalkulator.1 ${bin}/pl/kalkulator.1)
         add_test(NAME package.desktop COMMAND desktop-file-validate ${KALKULATOR_DESKTOP_ENTRY})
         add_test(NAME package.metainfo COMMAND appstreamcli validate --no-net --pedantic
             ${KALKULATOR_METAINFO})
