@@ -2,14 +2,16 @@
 // offline: typed as phones type (Android keys, IME compositions, voice
 // typing, a paste), corrected, recalled and ended; upright, on its side,
 // with the keyboard open and at twice the text size, and on a desktop, with
-// screenshots beside the zip; as a screen reader reviews it; and with its
-// scripts slow or missing. In Firefox: a typed dialogue.
+// screenshots beside the zip; as a screen reader reviews it; with its
+// scripts slow or missing; and hosted, installed and offline. In Firefox: a
+// typed dialogue.
 //
 // Usage: node browser.js ZIP chromium|firefox BROWSER
 'use strict';
 const assert = require('assert');
 const path = require('path');
 const { launch } = require('./chromium');
+const { serve, url: address, stop } = require('./serwer');
 const { TEKSTY, MENU_8, END, TIMEOUT, LINES, waitFor, showing, run } = require('./strona');
 
 const [zip, engine, executable] = process.argv.slice(2);
@@ -81,6 +83,7 @@ const PHONE = {
 run(zip, async (folder, work) => {
   const url = 'file://' + path.join(folder, 'index.html');
   const browser = await launch(executable, work, engine);
+  let server = null;
   try {
     const page = await browser.newPage();
     const errors = [];
@@ -377,7 +380,48 @@ run(zip, async (folder, work) => {
       assert.deepStrictEqual(failed, ['Nie udało się wczytać programu. Sprawdź połączenie i ' +
         'wczytaj stronę ponownie. Wczytaj ponownie', 'none', true, url], `without ${script}`);
     }
+
+    // Hosted on 127.0.0.1: the manifest parses, Chromium would install the
+    // page, its service worker takes control, and it runs with the server gone.
+    server = await serve(folder);
+    const site = await browser.newPage();
+    site.on('pageerror', (error) => errors.push(String(error)));
+    const siteLines = () => site.evaluate(LINES);
+    await site.goto(address(server));
+    await waitFor(siteLines, 'the menu hosted', showing(MENU_8));
+    const siteCdp = await site.createCDPSession();
+    const manifest = await siteCdp.send('Page.getAppManifest');
+    assert.ok(manifest.url.endsWith('/manifest.webmanifest'), `manifest at ${manifest.url}`);
+    assert.deepStrictEqual(manifest.errors, [], 'the manifest has errors');
+    const parsed = JSON.parse(manifest.data);
+    assert.strictEqual(parsed.lang, 'pl');
+    assert.ok(parsed.icons.some((icon) => icon.purpose === 'maskable'), 'no maskable icon');
+    // Chromium looks at the manifest's icons only once it has them all.
+    const deadline = Date.now() + TIMEOUT;
+    let installability;
+    do {
+      installability = (await siteCdp.send('Page.getInstallabilityErrors')).installabilityErrors;
+    } while (installability.length > 0 && Date.now() < deadline &&
+      await new Promise((resolve) => setTimeout(resolve, 200, true)));
+    assert.deepStrictEqual(installability, [], 'Chromium would not install the page');
+    await site.waitForFunction(() => navigator.serviceWorker.controller !== null,
+      { timeout: TIMEOUT });
+    // Offline: no server at all, not even a connection kept alive.
+    await stop(server);
+    server = null;
+    await site.reload();
+    await waitFor(siteLines, 'the menu offline', showing(MENU_8));
+    for (const entry of ['6', '0.5', '100', 'z']) {
+      await site.keyboard.type(entry);
+      await site.keyboard.press('Enter');
+    }
+    const offline = await waitFor(siteLines, 'the end of the run offline', showing(END));
+    assert.ok(offline.includes('0.005 S'), `offline:\n${offline.join('\n')}`);
+    assert.deepStrictEqual(errors, [], 'the hosted page had errors');
   } finally {
+    if (server) {
+      await stop(server);
+    }
     await browser.close();
   }
 });

@@ -1,9 +1,6 @@
 # kalkulator_page_tests(ZIP): the page that cpack packs into ZIP (the
-# `packages` fixture) in the browsers that are installed (tests/run-all.sh
-# installs them all), driven from Node with puppeteer-core from npm, as
-# web.*: Chromium from file:// as a phone and a desktop use it, and hosted on
-# 127.0.0.1; Firefox; and WebKit under a virtual display. Each browser
-# missing leaves its tests out.
+# `packages` fixture) in each browser installed, as web.*: Chromium and
+# Firefox driven by puppeteer-core from npm, WebKit over WebDriver.
 function(kalkulator_page_tests zip)
     set(node ${CMAKE_CROSSCOMPILING_EMULATOR})
     set(here ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
@@ -16,10 +13,9 @@ function(kalkulator_page_tests zip)
     if(KALKULATOR_CHROMIUM)
         add_test(NAME web.chromium COMMAND ${node} ${here}/browser.js ${zip} chromium
             ${KALKULATOR_CHROMIUM})
-        add_test(NAME web.hosted COMMAND ${node} ${here}/hosted.js ${zip} ${KALKULATOR_CHROMIUM})
-        list(APPEND tests web.chromium web.hosted)
+        list(APPEND tests web.chromium)
     else()
-        message(WARNING "chromium is not installed: web.chromium and web.hosted are left out")
+        message(WARNING "chromium is not installed: web.chromium is left out")
     endif()
     find_program(KALKULATOR_FIREFOX firefox-esr firefox)
     if(KALKULATOR_FIREFOX)
