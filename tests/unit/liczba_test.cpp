@@ -1,8 +1,7 @@
-// The program's reading of numbers against the standard stream's, which it
-// must match wherever that stream is libstdc++'s (the reference of every
-// dialogue table): the same success, the same value, the same characters left.
-// A comma is read as a point, so the stream is given the token with its
-// commas made points, and what it leaves is taken from the token as typed.
+// The program's reading of numbers must match libstdc++'s stream, which the
+// dialogue tables were written against: the same success, value and
+// characters left. A comma reads as a point: the stream gets the token with
+// points, and what it leaves is taken from the token as typed.
 #include "app/liczba.h"
 
 #include <algorithm>
@@ -10,7 +9,6 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -54,23 +52,15 @@ void porownaj(const std::string& token) {
 
 // Every token of up to five characters that can start, continue or break a
 // number: some 111000 of them.
+void kazdyToken(const std::string& token, std::size_t jeszcze) {
+    porownaj(token);
+    for (const char znak : jeszcze > 0 ? std::string("01.,eE+-x ") : std::string()) {
+        kazdyToken(token + znak, jeszcze - 1);
+    }
+}
+
 TEST(Liczba, JakStrumienNaWszystkichKrotkichTokenach) {
-    const std::string znaki = "01.,eE+-x ";
-    std::vector<std::string> tokeny{""};
-    for (std::size_t dlugosc = 1; dlugosc <= 5; ++dlugosc) {
-        std::vector<std::string> dluzsze;
-        for (const std::string& token : tokeny) {
-            if (token.size() + 1 == dlugosc) {
-                for (const char znak : znaki) {
-                    dluzsze.push_back(token + znak);
-                }
-            }
-        }
-        tokeny.insert(tokeny.end(), dluzsze.begin(), dluzsze.end());
-    }
-    for (const std::string& token : tokeny) {
-        porownaj(token);
-    }
+    kazdyToken("", 5);
 }
 
 // The edges of float's range, rounding, and what one library or another
