@@ -94,13 +94,14 @@ run(zip, async (folder, work) => {
       }
     });
     const until = (what, test) => waitFor(() => page.evaluate(LINES), what, test);
-    // Each entry typed, then Enter.
-    const enter = async (...entries) => {
+    // Each entry typed into TAB, then Enter.
+    const typing = (tab) => async (...entries) => {
       for (const entry of entries) {
-        await page.keyboard.type(entry);
-        await page.keyboard.press('Enter');
+        await tab.keyboard.type(entry);
+        await tab.keyboard.press('Enter');
       }
     };
+    const enter = typing(page);
     // The program's next run, from the button shown at the end of one.
     const restart = async () => {
       await page.click('#ponownie');
@@ -352,8 +353,7 @@ run(zip, async (folder, work) => {
     await waitFor(async () => [String(held !== null)], 'the request of kalkulator.js',
       (l) => l[0] === 'true');
     await slow.focus('#wpis');
-    await slow.keyboard.type('1');
-    await slow.keyboard.press('Enter');
+    await typing(slow)('1');
     await slow.$eval('#wiersz', (form) => form.requestSubmit());
     const state = () => slow.evaluate(() => [document.getElementById('stan').textContent,
       document.getElementById('wpis').disabled, document.getElementById('wyslij').disabled,
@@ -411,10 +411,7 @@ run(zip, async (folder, work) => {
     server = null;
     await site.reload();
     await waitFor(siteLines, 'the menu offline', showing(MENU_8));
-    for (const entry of ['6', '0.5', '100', 'z']) {
-      await site.keyboard.type(entry);
-      await site.keyboard.press('Enter');
-    }
+    await typing(site)('6', '0.5', '100', 'z');
     const offline = await waitFor(siteLines, 'the end of the run offline', showing(END));
     assert.ok(offline.includes('0.005 S'), `offline:\n${offline.join('\n')}`);
     assert.deepStrictEqual(errors, [], 'the hosted page had errors');
