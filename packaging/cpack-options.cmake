@@ -6,7 +6,7 @@ if(NOT CPACK_KALKULATOR_ICONS)
     message(FATAL_ERROR "The packages carry the program's icon, which this build could not "
         "draw: apt-get install ${CPACK_KALKULATOR_ICON_PACKAGES}, then configure again")
 endif()
-if(NOT CPACK_KALKULATOR_NOTICES)
+if(NOT CPACK_KALKULATOR_NOTICES_FOUND)
     message(FATAL_ERROR "The packages carry the licence notices of the libraries linked into "
         "the program, which this build could not find (see the configure warning)")
 endif()
