@@ -100,12 +100,10 @@ foreach(path IN LISTS linked)
         set(sections)
         break()
     endif()
-    execute_process(COMMAND ${KALKULATOR_DPKG_QUERY} -W "-f=\${Version}|\${Architecture}"
-        ${installed} OUTPUT_VARIABLE version_arch)
-    execute_process(COMMAND ${KALKULATOR_DPKG_QUERY} -W
-        "-f=\${source:Package} (= \${source:Version}), \${Built-Using}" ${installed}
-        OUTPUT_VARIABLE sources)
-    string(REGEX REPLACE ", *$" "" sources "${sources}")
+    execute_process(COMMAND ${KALKULATOR_DPKG_QUERY} -W "-f=\${Version}|\${Architecture}\n\
+\${source:Package} (= \${source:Version}), \${Built-Using}" ${installed} OUTPUT_VARIABLE sources)
+    string(REGEX REPLACE "^([^\n]*)\n(.*[^ ,]),? *$" "\\1" version_arch "${sources}")
+    string(REGEX REPLACE "^([^\n]*)\n(.*[^ ,]),? *$" "\\2" sources "${sources}")
     string(REPLACE ", " ";" sources "${sources}")
     list(APPEND KALKULATOR_BUILT_USING ${sources})
     if(path MATCHES "/libc\\.a$")
@@ -128,14 +126,11 @@ foreach(path IN LISTS linked)
     foreach(library IN LISTS libraries)
         list(APPEND KALKULATOR_LIBRARIES "${library}|${package}|${version_arch}|${licence}")
     endforeach()
-    if(NOT copyright IN_LIST sections)
-        list(APPEND sections ${copyright})
-    endif()
-    if(NOT package IN_LIST packages_${copyright})
-        list(APPEND packages_${copyright} ${package})
-    endif()
+    list(APPEND sections ${copyright})
+    list(APPEND packages_${copyright} ${package})
     list(APPEND names_${copyright} ${name})
 endforeach()
+list(REMOVE_DUPLICATES sections)
 
 if(NOT sections)
     message(WARNING "The licence notices of the libraries linked into kalkulator are taken from "
@@ -175,6 +170,7 @@ program again and link it with a modified GNU C Library:
 endif()
 foreach(copyright IN LISTS sections)
     list(JOIN names_${copyright} ", " libraries)
+    list(REMOVE_DUPLICATES packages_${copyright})
     list(JOIN packages_${copyright} ", " packages)
     file(READ ${copyright} terms)
     string(APPEND text "
