@@ -95,13 +95,13 @@ run(zip, async (folder, work) => {
     });
     const until = (what, test) => waitFor(() => page.evaluate(LINES), what, test);
     // Each entry typed into TAB, then Enter.
-    const typing = (tab) => async (...entries) => {
+    const typer = (tab) => async (...entries) => {
       for (const entry of entries) {
         await tab.keyboard.type(entry);
         await tab.keyboard.press('Enter');
       }
     };
-    const enter = typing(page);
+    const enter = typer(page);
     // The program's next run, from the button shown at the end of one.
     const restart = async () => {
       await page.click('#ponownie');
@@ -353,7 +353,7 @@ run(zip, async (folder, work) => {
     await waitFor(async () => [String(held !== null)], 'the request of kalkulator.js',
       (l) => l[0] === 'true');
     await slow.focus('#wpis');
-    await typing(slow)('1');
+    await typer(slow)('1');
     await slow.$eval('#wiersz', (form) => form.requestSubmit());
     const state = () => slow.evaluate(() => [document.getElementById('stan').textContent,
       document.getElementById('wpis').disabled, document.getElementById('wyslij').disabled,
@@ -411,7 +411,7 @@ run(zip, async (folder, work) => {
     server = null;
     await site.reload();
     await waitFor(siteLines, 'the menu offline', showing(MENU_8));
-    await typing(site)('6', '0.5', '100', 'z');
+    await typer(site)('6', '0.5', '100', 'z');
     const offline = await waitFor(siteLines, 'the end of the run offline', showing(END));
     assert.ok(offline.includes('0.005 S'), `offline:\n${offline.join('\n')}`);
     assert.deepStrictEqual(errors, [], 'the hosted page had errors');
