@@ -62,9 +62,9 @@ on_path() { value "$environment" PATH | tr ';' '\n' | grep -cxF "$dir\\" || true
 check_installed() {
     version=$1
     [ "$status" -eq 0 ] || fail "msiexec ended with $status"
-    [ -f "$unix_dir/kalkulator.exe" ] || fail "no $dir\\kalkulator.exe"
-    [ -f "$unix_dir/CZYTAJ.txt" ] || fail "no $dir\\CZYTAJ.txt"
-    [ -f "$unix_dir/THIRD-PARTY-NOTICES.txt" ] || fail "no $dir\\THIRD-PARTY-NOTICES.txt"
+    for file in kalkulator.exe CZYTAJ.txt THIRD-PARTY-NOTICES.txt; do
+        [ -f "$unix_dir/$file" ] || fail "no $dir\\$file"
+    done
     [ "$(shortcuts)" -eq 2 ] || fail "$(shortcuts) Start menu shortcuts, expected 2"
     [ "$(on_path)" -eq 1 ] || fail "$dir is $(on_path) times on PATH, expected once"
     keys=$(product_keys)
