@@ -13,11 +13,6 @@ list(FILTER CPACK_PACKAGE_FILES EXCLUDE REGEX "\\.json$")
 
 include(${CPACK_KALKULATOR_SOURCE_DIR}/packaging/run.cmake)
 
-function(kalkulator_normalise type package)
-    kalkulator_run(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC0 strip-nondeterminism
-        --normalizers=+${type} --type ${type} --timestamp ${epoch} ${package})
-endfunction()
-
 # The source release is made in order already (packaging/source-release.cmake).
 foreach(package IN LISTS CPACK_PACKAGE_FILES)
     get_filename_component(name ${package} NAME)
@@ -30,10 +25,10 @@ foreach(package IN LISTS CPACK_PACKAGE_FILES)
                 --mtime=@${epoch} -C ${CPACK_TOPLEVEL_DIRECTORY} -cf - ${CPACK_PACKAGE_FILE_NAME}
             COMMAND gzip -9 -n
             OUTPUT_FILE ${package})
-    elseif(package MATCHES "\\.zip$")
-        kalkulator_normalise(zip ${package})
-    elseif(package MATCHES "\\.deb$")
-        kalkulator_normalise(ar ${package}) # a .deb is an ar archive
+    elseif(package MATCHES "\\.(zip|deb)$")
+        string(REPLACE deb ar type ${CMAKE_MATCH_1}) # a .deb is an ar archive
+        kalkulator_run(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC0 strip-nondeterminism
+            --normalizers=+${type} --type ${type} --timestamp ${epoch} ${package})
     endif()
 endforeach()
 

@@ -27,8 +27,5 @@ shift
 # nm reads a stripped program, and prints no symbol of it.
 symbols=$("$nm" "$program" 2>/dev/null) ||
     { echo "$nm cannot read ${program#"$tree"/} in $package" >&2; exit 1; }
-if [ -n "$symbols" ]; then
-    echo "${program#"$tree"/} in $package is not stripped" >&2
-    exit 1
-fi
+[ -z "$symbols" ] || { echo "${program#"$tree"/} in $package is not stripped" >&2; exit 1; }
 "$@" "$program"
