@@ -84,12 +84,13 @@ class Terminal:
             time.sleep(0.01)
         raise AssertionError("the program neither read the entry nor ended")
 
-    def finish(self, testcase):
+    def finish(self, testcase, shown):
+        """The run ends well, having shown SHOWN and nothing more."""
         testcase.assertEqual(self.proc.wait(timeout=TIMEOUT), 0)
         testcase.assertEqual(self.proc.stderr.read(), b"")
-        # Nothing more after the result line.
         while select.select([self.master], [], [], 0)[0]:
             self.output += os.read(self.master, 4096)
+        testcase.assertEqual(self.output, shown)
 
 
 class TerminalTest(unittest.TestCase):
@@ -111,8 +112,7 @@ class TerminalTest(unittest.TestCase):
                 t.type(b"10\n4\n")
                 t.read_until(b"2.5 Ohm\n")
                 t.type(b"z\n")
-                t.finish(self)
-                self.assertEqual(t.output, MENU + clear + WRONG + clear + U + I + b"2.5 Ohm\n")
+                t.finish(self, MENU + clear + WRONG + clear + U + I + b"2.5 Ohm\n")
 
     def test_pause_outlasts_bare_enter_and_ends_on_a_token(self):
         # A formula, a code and a letter: every kind of result waits, and a
@@ -128,16 +128,14 @@ class TerminalTest(unittest.TestCase):
                     self.assertTrue(t.still_waits_after(b"\n"), "ended on a bare Enter")
                     self.assertTrue(t.still_waits_after(b"   \n\n"), "ended on blanks")
                     t.type(token)
-                    t.finish(self)
-                    self.assertEqual(t.output, MENU + CLEAR + shown)
+                    t.finish(self, MENU + CLEAR + shown)
 
     def test_letter_left_in_the_line_ends_the_pause(self):
         t = self.start("xterm")
         t.type(b"8\n")
         t.read_until(LITERA)
         t.type(b"Kx\n")  # K is the letter, x ends the pause
-        t.finish(self)
-        self.assertEqual(t.output, MENU + CLEAR + LITERA + b"10%\n")
+        t.finish(self, MENU + CLEAR + LITERA + b"10%\n")
 
     def test_wrong_option_waits_for_a_new_entry(self):
         t = self.start("dumb")
@@ -145,8 +143,7 @@ class TerminalTest(unittest.TestCase):
         self.assertTrue(t.still_waits_after(b"abc\n"), "ended on a word")
         self.assertTrue(t.still_waits_after(b"9\n"), "ended on a wrong number")
         t.type(b"7 474 0\n")
-        t.finish(self)
-        self.assertEqual(t.output, MENU + WRONG + WRONG + KOD + b"0.470000uF\n")
+        t.finish(self, MENU + WRONG + WRONG + KOD + b"0.470000uF\n")
 
 
 if __name__ == "__main__":
