@@ -1,11 +1,7 @@
-// The page as a user has it: unpacked and opened from file://. In Chromium,
-// offline: typed as phones type (Android keys, IME compositions, voice
-// typing, a paste), corrected, recalled and ended; upright, on its side,
-// with the keyboard open and at twice the text size, and on a desktop, with
-// screenshots beside the zip; as a screen reader reviews it; with its
-// scripts slow or missing; and hosted, installed and offline. In Firefox: a
-// typed dialogue.
-//
+// The page as a user has it, unpacked and opened from file://: in Chromium
+// as phones type, show and read it, and a desktop, with screenshots beside
+// the zip; with its scripts slow or missing; hosted, installed and offline.
+// In Firefox, a typed dialogue.
 // Usage: node browser.js ZIP chromium|firefox BROWSER
 'use strict';
 const assert = require('assert');
@@ -135,7 +131,6 @@ run(zip, async (folder, work) => {
     const scrolled = () => new Promise((resolve) => setTimeout(resolve, 100));
     const hidden = (texts, selectors = ['#wpis']) => page.evaluate(HIDDEN, texts, selectors);
     const shot = (name) => page.screenshot({ path: path.join(shots, `strona-${name}.png`) });
-    // The page's layout as it is now.
     const measure = () => page.evaluate(() => {
       const ekran = document.getElementById('ekran');
       const wpis = document.getElementById('wpis');
@@ -160,7 +155,6 @@ run(zip, async (folder, work) => {
       };
     });
 
-    // A phone, 360 CSS pixels wide.
     await phone(360, 740);
     await page.goto(url);
     await until('the longest menu line whole', (l) => l.includes(MENU_8));
@@ -219,10 +213,8 @@ run(zip, async (folder, work) => {
     await enter('z');
     await until('the end of the pasted dialogue', showing(END));
 
-    // With the on-screen keyboard open on a small phone, a desktop keyboard:
-    // a typing mistake corrected by Backspace, and the entries before (the
-    // pasted run's last among them) recalled by Up and left again by Down.
-    // The question, the field and the result stay in view.
+    // The keyboard open on a small phone, a desktop's keys: Backspace, and Up
+    // and Down through the entries before; question, field and result in view.
     await restart();
     await phone(360, 300);
     await enter('1');
@@ -305,9 +297,8 @@ run(zip, async (folder, work) => {
       await shot(`${width}x${height}`);
     }
 
-    // Twice the browser's text size: a larger console and controls, a field
-    // still wide enough, nothing beyond the screen; at least four console
-    // lines, and two with the keyboard open, the field and button in view.
+    // Twice the text size: larger console and controls, nothing beyond the
+    // screen, four console lines, and two with the keyboard open.
     await phone(360, 640);
     await cdp.send('Page.setFontSizes', { fontSizes: { standard: 32, fixed: 26 } });
     await page.reload();
