@@ -43,11 +43,7 @@ function(kalkulator_sbom_program name)
     set(dependencies)
     foreach(library IN LISTS CPACK_KALKULATOR_LIBRARIES)
         string(REPLACE "|" ";" fields "${library}")
-        list(GET fields 0 file)
-        list(GET fields 1 debian)
-        list(GET fields 2 debian_version)
-        list(GET fields 3 arch)
-        list(GET fields 4 licence) # empty where not known
+        list(POP_FRONT fields file debian debian_version arch licence) # licence empty if unknown
         string(REPLACE "%" "%25" purl_version "${debian_version}")
         string(REPLACE "+" "%2B" purl_version "${purl_version}")
         string(REPLACE ":" "%3A" purl_version "${purl_version}")
