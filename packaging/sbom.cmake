@@ -89,30 +89,5 @@ function(kalkulator_sbom package output)
     string(UUID serial NAMESPACE ${CPACK_KALKULATOR_UUID_NAMESPACE}
         NAME "${version} ${package_sum}" TYPE SHA1)
     string(TIMESTAMP timestamp "%Y-%m-%dT%H:%M:%SZ" UTC) # at SOURCE_DATE_EPOCH
-    file(WRITE ${output} "{
-  \"bomFormat\": \"CycloneDX\",
-  \"specVersion\": \"1.6\",
-  \"serialNumber\": \"urn:uuid:${serial}\",
-  \"version\": 1,
-  \"metadata\": {
-    \"timestamp\": \"${timestamp}\",
-    \"supplier\": {\"name\": ${authors}},
-    \"component\": {
-      \"type\": \"application\",
-      \"bom-ref\": \"package\",
-      \"name\": \"${name}\",
-      \"version\": \"${version}\",
-      \"supplier\": {\"name\": ${authors}},
-      \"hashes\": [{\"alg\": \"SHA-256\", \"content\": \"${package_sum}\"}],
-      \"licenses\": [{\"expression\": \"${CPACK_KALKULATOR_LICENSE}\"}],
-      \"purl\": \"pkg:generic/${CPACK_PACKAGE_NAME}@${version}?file_name=${name}\"
-    }
-  },
-  \"components\": [${components}
-  ],
-  \"dependencies\": [
-    {\"ref\": \"package\", \"dependsOn\": [${refs}]}${dependencies}
-  ]
-}
-")
+    configure_file(${CPACK_KALKULATOR_SOURCE_DIR}/packaging/sbom.cdx.json.in ${output} @ONLY)
 endfunction()
