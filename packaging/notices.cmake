@@ -140,57 +140,35 @@ if(NOT sections)
 endif()
 
 set(program kalkulator${CMAKE_EXECUTABLE_SUFFIX})
-set(text "${PROJECT_NAME} ${PROJECT_VERSION}: third-party notices
-
-${program} holds code of the libraries below, linked into it when it was
-built. Their copyright and licence terms follow, each as the Debian package
-that installed the library states them.
-")
 list(REMOVE_DUPLICATES KALKULATOR_BUILT_USING)
 list(JOIN KALKULATOR_BUILT_USING "\n    " sources)
 list(JOIN KALKULATOR_BUILT_USING ", " KALKULATOR_BUILT_USING)
 list(JOIN KALKULATOR_LIBC_SOURCES ", " KALKULATOR_LIBC_SOURCES)
-set(lgpl /usr/share/common-licenses/LGPL-2.1)
+set(libc_terms "")
 if(KALKULATOR_LIBC_SOURCES)
     # The LGPL's section 6: whoever gets the program may link it again with
-    # a modified library.
-    string(APPEND text "
-The GNU C Library is linked into ${program} statically, under the GNU
-Lesser General Public License 2.1, whose text ends this file. As its
-section 6 asks, kalkulator's terms permit you to modify ${program} for your
-own use and to reverse engineer it for debugging such modifications; and
-beside the packages of this version are published, for you to build the
-program again and link it with a modified GNU C Library:
-- the source release of kalkulator, ${PROJECT_NAME}-${PROJECT_VERSION}.tar.gz;
-- the exact source of the libraries linked into ${program}, the Debian
-  source packages that they were built from:
-    ${sources}
-  the GNU C Library's being ${KALKULATOR_LIBC_SOURCES}.
-")
+    # a modified library; its text ends the notices.
+    file(READ ${CMAKE_CURRENT_LIST_DIR}/notices-libc.txt.in libc_terms)
+    string(STRIP "${libc_terms}" libc_terms)
+    string(CONFIGURE "\n\n${libc_terms}" libc_terms @ONLY)
+    list(APPEND sections /usr/share/common-licenses/LGPL-2.1)
+    set(heading_/usr/share/common-licenses/LGPL-2.1 "GNU Lesser General Public License, version 2.1")
 endif()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+    ${CMAKE_CURRENT_LIST_DIR}/notices.txt.in ${CMAKE_CURRENT_LIST_DIR}/notices-libc.txt.in)
+file(READ ${CMAKE_CURRENT_LIST_DIR}/notices.txt.in text)
+string(CONFIGURE "${text}" text @ONLY)
 foreach(copyright IN LISTS sections)
-    list(JOIN names_${copyright} ", " libraries)
-    list(REMOVE_DUPLICATES packages_${copyright})
-    list(JOIN packages_${copyright} ", " packages)
+    if(NOT DEFINED heading_${copyright})
+        list(JOIN names_${copyright} ", " libraries)
+        list(REMOVE_DUPLICATES packages_${copyright})
+        list(JOIN packages_${copyright} ", " packages)
+        set(heading_${copyright} "${packages} (${libraries})")
+    endif()
     file(READ ${copyright} terms)
-    string(APPEND text "
-
-======================================================================
-${packages} (${libraries})
-======================================================================
-
-${terms}")
+    set(rule "======================================================================")
+    string(APPEND text "\n\n${rule}\n${heading_${copyright}}\n${rule}\n\n${terms}")
 endforeach()
-if(KALKULATOR_LIBC_SOURCES)
-    file(READ ${lgpl} terms)
-    string(APPEND text "
-
-======================================================================
-GNU Lesser General Public License, version 2.1
-======================================================================
-
-${terms}")
-endif()
 if(WIN32) # beside CZYTAJ.txt, for Notepad alike
     string(REPLACE "\n" "\r\n" text "${text}")
 endif()
