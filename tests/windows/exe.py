@@ -34,23 +34,21 @@ for line in [f"FILEVERSION {numbers}, 0", f"PRODUCTVERSION {numbers}, 0",
     failures += [] if line in resources else [f"no {line} in its resources"]
 
 
-def images(work, side, extract):
-    """The images of an icon, named alike whichever file they come from."""
-    folder = os.path.join(work, side)
-    os.mkdir(folder)
-    subprocess.run(extract(os.path.join(folder, "icon.ico")), check=True)
-    subprocess.run(["icotool", "-x", "-o", folder, os.path.join(folder, "icon.ico")], check=True)
-    return {name: open(os.path.join(folder, name), "rb").read() for name in os.listdir(folder)
-            if name != "icon.ico"}
-
-
 if ico:
     with tempfile.TemporaryDirectory() as work:
-        ours = images(work, "ico", lambda icon: ["cp", ico[0], icon])
-        theirs = images(work, "exe", lambda icon: ["wrestool", "-x", "--type=group_icon", "-o",
-                                                   icon, program])
-        if len(ours) < 6 or theirs != ours:
-            failures.append(f"its icon is not the {len(ours)} images of {ico[0]}")
+        images = {}
+        for side, extract in (("ico", ["cp", ico[0]]),
+                              ("exe", ["wrestool", "-x", "--type=group_icon", program, "-o"])):
+            folder = os.path.join(work, side)
+            icon = os.path.join(folder, "icon.ico")  # named alike, so that the images are
+            os.mkdir(folder)
+            subprocess.run(extract + [icon], check=True)
+            subprocess.run(["icotool", "-x", "-o", folder, icon], check=True)
+            os.remove(icon)
+            images[side] = {name: open(os.path.join(folder, name), "rb").read()
+                            for name in os.listdir(folder)}
+        if len(images["ico"]) < 6 or images["exe"] != images["ico"]:
+            failures.append(f"its icon is not the {len(images['ico'])} images of {ico[0]}")
 
 for failure in failures:
     print(f"{program}: {failure}", file=sys.stderr)
