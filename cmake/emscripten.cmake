@@ -7,9 +7,8 @@ if(DEFINED ENV{EMSCRIPTEN_ROOT})
 endif()
 include(${kalkulator_emscripten_root}/cmake/Modules/Platform/Emscripten.cmake)
 
-# Debian's em++ finds its Node modules (acorn and others) only through
-# NODE_PATH: given here to every compile and link, and to the compiler checks
-# of this configure, so that the build needs nothing from the environment.
+# Debian's em++ finds its Node modules only through NODE_PATH: given here to
+# every compile, link and check, so that the build needs nothing set.
 if(NOT DEFINED ENV{NODE_PATH} AND EXISTS /usr/share/nodejs/acorn)
     set(ENV{NODE_PATH} /usr/share/nodejs)
 endif()

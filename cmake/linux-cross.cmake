@@ -1,9 +1,7 @@
-# What the ARM Linux toolchain files share: Debian's cross compiler for the
-# target kalkulator_triple, with that target's libraries and headers only,
-# and qemu-user's kalkulator_qemu to run the tests, as the first processor of
-# kalkulator_qemu_cpus if that is set (KALKULATOR_QEMU_OTHER_CPUS keeps the
-# rest, for the tests to run again on). The program is static, so the emulator
-# needs no ARM system beside it.
+# What the ARM toolchain files share: Debian's cross compiler for
+# kalkulator_triple, and qemu-user's kalkulator_qemu for the tests, as the
+# first of kalkulator_qemu_cpus (KALKULATOR_QEMU_OTHER_CPUS keeps the rest).
+# The program is static: the emulator needs no ARM system beside it.
 set(CMAKE_SYSTEM_NAME Linux)
 
 set(CMAKE_CXX_COMPILER ${kalkulator_triple}-g++)

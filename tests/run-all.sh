@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Builds and tests every configuration: installs with apt-get what a Debian
-# machine lacks for them, then for each preset configures, builds (warnings
-# as errors) and runs its tests.
+# Installs with apt-get what a Debian machine lacks, then configures, builds
+# (warnings as errors) and tests each preset.
 #
 # Usage: tests/run-all.sh [PRESET...]
 #   (default: dev asan fuzz release windows linux-arm64 linux-armhf web)

@@ -1,13 +1,8 @@
-# cpack's External generator on Windows builds: makes kalkulator-VERSION-win64.msi
-# from the staged files with msitools (wixl, then msibuild for what wixl
-# cannot write: the PATH entry, and the texts with Polish letters), the same
-# bytes from the same sources:
-# - the product code follows from the version, so that one version installs
-#   once and a later one replaces it; the package code from the package's
-#   contents, which is what Windows Installer expects;
-# - wixl reads the clock for the summary times and takes the cabinet's file
-#   times from the files: it runs under faketime, at SOURCE_DATE_EPOCH in UTC,
-#   on files of that time.
+# cpack's External generator on Windows builds: the MSI, by wixl and then
+# msibuild (the PATH entry, the Polish texts), the same bytes from the same
+# sources. The product code follows from the version, so that a later one
+# replaces it; the package code from the contents. wixl reads the clock and
+# the files' times: it runs under faketime, on files of SOURCE_DATE_EPOCH.
 
 set(stage ${CPACK_TEMPORARY_DIRECTORY})
 set(msi ${stage}/${CPACK_PACKAGE_FILE_NAME}.msi)

@@ -1,10 +1,7 @@
-# kalkulator_windows_tests(DIALOGUE...): what the Windows build's .exe
-# carries, and the installer as administrators use it, its first scenario
-# running the dialogue that DIALOGUE runs of the program whose path is added
-# to it. Called once every other test is added: under Wine, every test of the
-# build runs under one Wine server, in a prefix of its own in the build
-# folder, so that a developer's own ~/.wine and the Wine programs running
-# there are never touched, and no menu entries are made anywhere.
+# kalkulator_windows_tests(DIALOGUE...): what the .exe carries, and the
+# installer as administrators use it, the installed program running DIALOGUE.
+# Called last: every test before it then runs under one Wine server, in a
+# prefix in the build folder, away from the developer's own ~/.wine.
 function(kalkulator_windows_tests)
     set(here ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
     add_test(NAME windows.exe COMMAND ${Python3_EXECUTABLE} ${here}/exe.py ${CMAKE_OBJDUMP}
