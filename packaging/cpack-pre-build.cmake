@@ -1,8 +1,6 @@
-# Run by cpack once it has installed a package's files into its staging
-# folder: the folders are made open to read, as the files are, whatever the
-# umask of whoever packages, and every file and folder takes the time of
-# SOURCE_DATE_EPOCH (packaging/cpack-options.cmake), for the generators that
-# keep the times they find (RPM).
+# Run by cpack on a package's staged files: folders readable whatever the
+# packager's umask, and every time SOURCE_DATE_EPOCH, for the generators
+# that keep the times they find (RPM).
 file(GLOB_RECURSE staged LIST_DIRECTORIES true ${CPACK_TEMPORARY_DIRECTORY}/*)
 set(folders ${CPACK_TEMPORARY_DIRECTORY})
 foreach(path IN LISTS staged)

@@ -1,11 +1,10 @@
 # What is installed, and the packages that cpack makes of it, each the same
-# bytes from the same sources (packaging/cpack-*.cmake) and with its bill of
-# materials beside it. Sets, for the tests:
-#   KALKULATOR_PACKAGES      the packages' file names in the build folder: on
-#                            Linux the tar.gz, the .deb, the RPM where rpmbuild
-#                            and the processor allow, and on the build's own
-#                            processor the source release; on Windows the zip
-#                            and the MSI; for the web the page's zip
+# bytes from the same sources (packaging/cpack-*.cmake), its bill beside it.
+# Sets, for the tests:
+#   KALKULATOR_PACKAGES      the packages' file names in the build folder:
+#                            the tar.gz, the .deb, the RPM where rpmbuild and
+#                            the processor allow, the source release on the
+#                            build's own; the zip and the MSI; the page's zip
 #   KALKULATOR_PACKAGE_NAME  the archives' name, and the one folder they hold
 #   KALKULATOR_DESKTOP_ENTRY, KALKULATOR_METAINFO  the desktop files (Linux)
 

@@ -34,8 +34,7 @@ target_link_options(kalkulator PRIVATE
     -sEXIT_RUNTIME=1 -sFILESYSTEM=0 -sALLOW_MEMORY_GROWTH=1 -sMALLOC=emmalloc
     --js-library=${web}/streams.js --pre-js=${web}/host.js
     --extern-post-js=${web}/start.js)
-target_compile_options(kalkulator_core PRIVATE -Oz)
-target_compile_options(kalkulator PRIVATE -Oz)
+set_property(TARGET kalkulator kalkulator_core APPEND PROPERTY COMPILE_OPTIONS -Oz)
 set_property(TARGET kalkulator APPEND PROPERTY LINK_DEPENDS
     ${web}/streams.js ${web}/host.js ${web}/start.js)
 

@@ -1,8 +1,6 @@
-# End-to-end: each run of a table in this folder runs the built program on
-# the input of each row and compares the whole output, byte for byte; the
-# "#:" lines of a table's header give the driver's options of each run.
-# Sets KALKULATOR_E2E, the driver, and KALKULATOR_DIALOGUE, one dialogue of
-# the program whose path is added as its last word.
+# End-to-end: each run of a table in this folder (run.py) compares the whole
+# output of each row, byte for byte. Sets KALKULATOR_E2E, the driver, and
+# KALKULATOR_DIALOGUE, one dialogue of the program whose path it is given.
 set(KALKULATOR_E2E ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/run.py)
 # glibc prints 0/0 as "nan" on ARM, whose default not-a-number is positive.
 if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(arm|aarch64)")

@@ -1,8 +1,6 @@
-# kalkulator_package_tests(DIALOGUE...): the packages that cpack makes
-# (KALKULATOR_PACKAGES) as a user gets them, each one's program running the
-# dialogue that DIALOGUE runs of the program whose path is added to it; and
-# that the preset makes them again byte for byte elsewhere. The package.*
-# tests need the `packages` fixture, which cpack sets up.
+# kalkulator_package_tests(DIALOGUE...): the packages that cpack makes (the
+# `packages` fixture, KALKULATOR_PACKAGES) as a user gets them, their program
+# running DIALOGUE; and made again byte for byte elsewhere.
 function(kalkulator_package_tests)
     set(bin ${PROJECT_BINARY_DIR})
     set(here ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
