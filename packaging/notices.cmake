@@ -1,13 +1,10 @@
-# The licence notices of the libraries linked into the program (the C and
-# C++ runtimes: the compiler says where they are, Debian which package holds
-# them and its copyright file the terms), in one file, KALKULATOR_NOTICES.
-# Without dpkg the program builds all the same; cpack refuses to package.
-# The same look-up sets, so that they never disagree:
+# The licence notices of the runtimes linked into the program, in one file,
+# KALKULATOR_NOTICES: the compiler says where they are, Debian which package
+# holds them, and its copyright file the terms. Without dpkg the program
+# builds, and cpack refuses. The same look-up sets, so that none disagree:
 #   KALKULATOR_NOTICES_FOUND   whether the notices could be written
 #   KALKULATOR_LIBRARIES       "library|Debian package|version|arch|SPDX licence"
-#                              each, for the bills (packaging/sbom.cmake)
-#   KALKULATOR_BUILT_USING     the .deb's Built-Using: the Debian sources of
-#                              the linked code, with those they were built using
+#   KALKULATOR_BUILT_USING     the .deb's Built-Using, the linked code's sources
 #   KALKULATOR_LIBC_SOURCES    of them, the C library's
 #   KALKULATOR_PROGRAM_FILE    the program's file name
 

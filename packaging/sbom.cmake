@@ -1,7 +1,6 @@
-# kalkulator_sbom(PACKAGE OUTPUT): a package's bill of materials, CycloneDX
-# 1.6: the package, the program in it, and the libraries linked into that
-# (the notices' list, packaging/notices.cmake), each with its hash, URL or
-# licence; the same bytes from the same sources and SOURCE_DATE_EPOCH.
+# kalkulator_sbom(PACKAGE OUTPUT): a package's CycloneDX 1.6 bill: the
+# package, the program in it and the libraries linked into that (the
+# notices'), the same bytes from the same sources and SOURCE_DATE_EPOCH.
 
 function(kalkulator_json variable text) # text as a JSON string, quoted
     string(REPLACE "\\" "\\\\" text "${text}")

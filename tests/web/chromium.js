@@ -1,7 +1,6 @@
 // The browsers as the page's tests and benchmark start them, headless, each
-// with a profile of its own: Debian's Chromium, without the background
-// connections that this machine's closed network would refuse, or Debian's
-// Firefox ESR, driven over WebDriver BiDi.
+// with a profile of its own: Chromium, without the background connections a
+// closed network refuses, or Firefox ESR over WebDriver BiDi.
 'use strict';
 const path = require('path');
 const puppeteer = require('puppeteer-core');

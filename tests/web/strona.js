@@ -1,6 +1,5 @@
-// What the page's tests share: the program's texts (as every test has them)
-// and the page's own that ends a run, the console's lines and a wait for
-// them, and a test's run on the zip unpacked as a user unpacks it.
+// What the page's tests share: the program's texts and the page's end of a
+// run, the console's lines, and a test's run on the zip as a user unpacks it.
 'use strict';
 const { execFileSync } = require('child_process');
 const fs = require('fs');

@@ -1,7 +1,5 @@
-// The page in WebKit, Safari's engine: unpacked and opened from file:// in
-// WebKitGTK's MiniBrowser, driven over plain W3C WebDriver calls; the menu,
-// a dialogue typed into the field, its result and the end of the run. Needs
-// a display (xvfb-run).
+// The page in WebKit, Safari's engine: a dialogue typed into it from file://
+// in WebKitGTK's MiniBrowser, over plain WebDriver calls, on a display.
 //
 // Usage: node webkit.js ZIP WEBKITWEBDRIVER MINIBROWSER
 'use strict';
