@@ -1,7 +1,6 @@
 #!/bin/sh
-# The source release as a distribution takes it: unpacked in a folder of
-# another path, the README's first command builds it with no network and runs
-# the program, which must be byte for byte the release build's.
+# The source release as a distribution takes it: unpacked elsewhere, the
+# README's first command builds it offline into the release build's program.
 #
 # Usage: source.sh SOURCE_RELEASE PROGRAM
 set -eu

@@ -1,9 +1,7 @@
 #!/usr/bin/env python3
-"""What the Windows program carries, read back from the .exe: imports of
-Windows' own DLLs alone (no libstdc++-6.dll or libwinpthread-1.dll), so that
-it runs from its own file; what Windows shows in its properties, and the
-manifest that runs it as the invoking user on Windows 10 and 11; and, where
-ICO is given, the same icon images, pixel for pixel.
+"""What the Windows program carries: Windows' own DLLs alone, so that it runs
+from its own file; what its properties show; the manifest that runs it as
+the invoking user on Windows 10 and 11; and ICO's images, pixel for pixel.
 
 Usage: exe.py OBJDUMP WINDRES PROGRAM VERSION DESCRIPTION [ICO]
 """

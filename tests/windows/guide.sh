@@ -1,7 +1,6 @@
 #!/bin/sh
 # The Polish guide opens right in Notepad on every Windows 10 and 11: UTF-8
-# that says so with a byte order mark, and CRLF at the end of every line, as
-# in every other text file beside the program.
+# with a byte order mark, and CRLF in it and every other text beside it.
 #
 # Usage: guide.sh GUIDE [TEXT...]
 set -eu
