@@ -2,8 +2,7 @@
 # Installs with apt-get what a Debian machine lacks, then configures, builds
 # (warnings as errors) and tests each preset.
 #
-# Usage: tests/run-all.sh [PRESET...]
-#   (default: dev asan fuzz release windows linux-arm64 linux-armhf web)
+# Usage: tests/run-all.sh [PRESET...]   (default: every preset below)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
