@@ -87,7 +87,8 @@ def markdown(path, text):
 def manual(path, text):
     shown = re.findall(r"(?s:^\.nf\n.*?^\.fi$)|^\.TP\n.*$", text, re.M)
     MANUALS[:] = MANUALS or [path, shown]
-    failures = [] if shown == MANUALS[1] else [f"{path} shows other blocks or items than {MANUALS[0]}"]
+    same = shown == MANUALS[1]
+    failures = [] if same else [f"{path} shows other blocks or items than {MANUALS[0]}"]
     for number, block in enumerate(re.findall(r"^\.nf\n(.*?)^\.fi$", text, re.S | re.M), 1):
         block = block.replace("\\-", "-").replace("\\&", "").replace("\\e", "\\")
         where = f"{path}, block {number}"

@@ -54,5 +54,5 @@ add_test(NAME e2e.dokumenty COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_D
 set(KALKULATOR_DIALOGUE ${KALKULATOR_E2E} --case option-then-result
     ${CMAKE_CURRENT_LIST_DIR}/menu.table -- ${CMAKE_CROSSCOMPILING_EMULATOR})
 # Arguments are accepted and change nothing.
-add_test(NAME e2e.arguments-ignored COMMAND ${KALKULATOR_DIALOGUE} $<TARGET_FILE:kalkulator> 7 --help /?)
-
+add_test(NAME e2e.arguments-ignored
+    COMMAND ${KALKULATOR_DIALOGUE} $<TARGET_FILE:kalkulator> 7 --help /?)

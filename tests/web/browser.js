@@ -84,11 +84,7 @@ run(zip, async (folder, work) => {
     const page = await browser.newPage();
     const errors = [];
     page.on('pageerror', (error) => errors.push(String(error)));
-    page.on('console', (message) => {
-      if (message.type() === 'error') {
-        errors.push(message.text());
-      }
-    });
+    page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
     const until = (what, test) => waitFor(() => page.evaluate(LINES), what, test);
     // Each entry typed into TAB, then Enter.
     const typer = (tab) => async (...entries) => {
@@ -176,7 +172,8 @@ run(zip, async (folder, work) => {
     // One dialogue for each way a phone delivers text, each character of
     // which changes the result; Enter comes as the keyboard's own key.
     for (const [how, entries, result] of [['key229', ['4', '230', '10'], '2300W'],
-      ['composition', ['5', '0.000001', '1000'], '0.001 S'], ['voice', ['1', '12.5', '0.25'], '50 Ohm']]) {
+      ['composition', ['5', '0.000001', '1000'], '0.001 S'],
+      ['voice', ['1', '12.5', '0.25'], '50 Ohm']]) {
       await page.evaluate(() => document.getElementById('wpis').focus());
       for (const entry of [...entries, 'z']) {
         await PHONE[how](cdp, entry);
