@@ -1,6 +1,7 @@
 #include "app/kodowanie.h"
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 #include <utility>
 
@@ -13,24 +14,25 @@ constexpr int kKoniec = std::char_traits<char>::eof();
 WejscieTekstowe::WejscieTekstowe(std::streambuf& zrodlo) : zrodlo_(zrodlo) {}
 
 WejscieTekstowe::int_type WejscieTekstowe::underflow() {
-    char* koniec = bufor_;
+    // The last characters read stay in front, to be put back.
+    const auto zwrot = static_cast<std::size_t>(std::min<std::ptrdiff_t>(kZwrot, gptr() - eback()));
+    std::memmove(bufor_, gptr() - zwrot, zwrot);
+    char* const od = bufor_ + zwrot;
+    char* koniec = od;
     if (kodowanie_ == Kodowanie::nieznane) {
-        koniec = rozpoznaj();
+        koniec = rozpoznaj(od);
     }
-    if (koniec == bufor_) {
-        koniec = kodowanie_ == Kodowanie::bajty ? przepisz() : odkoduj();
+    if (koniec == od) {
+        koniec = kodowanie_ == Kodowanie::bajty ? przepisz(od) : odkoduj(od);
     }
-    if (koniec == bufor_) {
-        return traits_type::eof();
-    }
-    setg(bufor_, bufor_, koniec);
-    return traits_type::to_int_type(*gptr());
+    setg(bufor_, od, koniec);
+    return koniec == od ? traits_type::eof() : traits_type::to_int_type(*gptr());
 }
 
 // Reads the byte-order mark, if the input starts with one. The marks differ in
 // their first bytes, so at most one of them matches any of its bytes; when
 // only the start of one does, the bytes taken are text after all.
-char* WejscieTekstowe::rozpoznaj() {
+char* WejscieTekstowe::rozpoznaj(char* od) {
     const std::pair<const char*, Kodowanie> znaczniki[] = {
         {"\xEF\xBB\xBF", Kodowanie::bajty},
         {"\xFF\xFE", Kodowanie::utf16le},
@@ -46,19 +48,19 @@ char* WejscieTekstowe::rozpoznaj() {
         }
         if (znacznik[wziete] == '\0') {
             kodowanie_ = kodowanie;
-            return bufor_;
+            return od;
         }
         if (wziete > 0) {
-            return std::copy_n(znacznik, wziete, bufor_);
+            return std::copy_n(znacznik, wziete, od);
         }
     }
-    return bufor_;
+    return od;
 }
 
 // Waits for one byte, then takes only what has already arrived with it, so
 // that a typed line is answered as soon as it is typed.
-char* WejscieTekstowe::przepisz() {
-    char* koniec = bufor_;
+char* WejscieTekstowe::przepisz(char* od) {
+    char* koniec = od;
     for (int znak = zrodlo_.sbumpc(); znak != kKoniec; znak = zrodlo_.sbumpc()) {
         *koniec++ = traits_type::to_char_type(znak);
         if (koniec == std::end(bufor_) || zrodlo_.in_avail() <= 0) {
@@ -81,8 +83,8 @@ int WejscieTekstowe::jednostka() {
     return kodowanie_ == Kodowanie::utf16le ? (drugi << 8 | pierwszy) : (pierwszy << 8 | drugi);
 }
 
-char* WejscieTekstowe::odkoduj() {
-    char* koniec = bufor_;
+char* WejscieTekstowe::odkoduj(char* od) {
+    char* koniec = od;
     do {
         const int znak = jednostka();
         if (znak < 0) {
@@ -93,6 +95,6 @@ char* WejscieTekstowe::odkoduj() {
             *koniec++ = znak < 0x80 ? static_cast<char>(znak) : '?';
         }
         poWysokimSurogacie_ = znak >= 0xD800 && znak <= 0xDBFF;
-    } while (koniec == bufor_ || (koniec != std::end(bufor_) && zrodlo_.in_avail() >= 2));
+    } while (koniec == od || (koniec != std::end(bufor_) && zrodlo_.in_avail() >= 2));
     return koniec;
 }

@@ -9,6 +9,8 @@
 // no letter of the tables takes, and a truncated last code unit is dropped.
 // A byte-order mark anywhere else is not special. Nothing is read from the
 // source before the first read asks for it, and then no more than is there.
+// The last few characters read can always be put back, so that a reader may
+// look a few characters ahead.
 class WejscieTekstowe : public std::streambuf {
   public:
     explicit WejscieTekstowe(std::streambuf& zrodlo);
@@ -17,13 +19,15 @@ class WejscieTekstowe : public std::streambuf {
     int_type underflow() override;
 
   private:
+    static constexpr int kZwrot = 4;
+
     enum class Kodowanie { nieznane, bajty, utf16le, utf16be };
 
-    // Each fills the buffer from its start and returns the end of what it
-    // put there: the buffer's start at the end of input.
-    char* rozpoznaj();
-    char* przepisz();
-    char* odkoduj();
+    // Each fills the buffer from `od` and returns the end of what it put
+    // there: `od` itself at the end of input.
+    char* rozpoznaj(char* od);
+    char* przepisz(char* od);
+    char* odkoduj(char* od);
     int jednostka();
 
     std::streambuf& zrodlo_;

@@ -21,11 +21,11 @@ const char* const kMenu[] = {
     "[8] Oblicz Tolerancje Kondensatora Po Literze",
 };
 
-const char* const kNapiecie = "Prosze podac Napiecie w Woltach: ";
-const char* const kPrad = "Prosze podac Prad w Amperach: ";
-const char* const kRezystancja = "Prosze podac Rezystancje w Ohmach: ";
-const char* const kPojemnosc = "Prosze podac Pojemnosc w Faradach: ";
-const char* const kIndukcyjnosc = "Prosze podac Indukcyjnosc Cewki w Henrach: ";
+const Wielkosc kNapiecie{"Prosze podac Napiecie w Woltach: ", Jednostka::wolt};
+const Wielkosc kPrad{"Prosze podac Prad w Amperach: ", Jednostka::amper};
+const Wielkosc kRezystancja{"Prosze podac Rezystancje w Ohmach: ", Jednostka::om};
+const Wielkosc kPojemnosc{"Prosze podac Pojemnosc w Faradach: ", Jednostka::farad};
+const Wielkosc kIndukcyjnosc{"Prosze podac Indukcyjnosc Cewki w Henrach: ", Jednostka::henr};
 const char* const kKod = "Prosze podac kod Kondensatora: ";
 const char* const kLitera = "Prosze Podac Litere z Kondensatora: ";
 

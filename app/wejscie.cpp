@@ -25,33 +25,29 @@ void odrzucResztaTokenu() {
     }
 }
 
-template <typename T> bool wyodrebnij(T& wartosc) {
-    return static_cast<bool>(std::cin >> wartosc);
-}
-
-// Numbers are read by the program's own rule: standard libraries differ in
-// what they take of a token such as "12x", "nan" or "1e-50".
-template <> bool wyodrebnij(float& wartosc) {
-    return wczytajLiczbe(*std::cin.rdbuf(), wartosc);
-}
-
-template <typename T> Odczyt czytajToken(T& wartosc) {
+// Reads one value from std::cin by `wyodrebnij`, which returns false when
+// the token is no value.
+template <typename Wyodrebnij> Odczyt czytajToken(Wyodrebnij wyodrebnij) {
     // Skipping the blanks first tells the end of input apart from a bad token.
     std::cin >> std::ws;
     if (std::cin.peek() == kKoniec) {
         return Odczyt::koniec;
     }
-    if (wyodrebnij(wartosc)) {
+    if (wyodrebnij()) {
         return Odczyt::wartosc;
     }
     odrzucResztaTokenu();
     return Odczyt::zlyToken;
 }
 
-template <typename T> bool zapytajO(const char* zacheta, T& wartosc) {
+template <typename T> auto strumieniem(T& wartosc) {
+    return [&wartosc] { return static_cast<bool>(std::cin >> wartosc); };
+}
+
+template <typename Wyodrebnij> bool zapytajO(const char* zacheta, Wyodrebnij wyodrebnij) {
     for (;;) {
         std::cout << zacheta;
-        const Odczyt odczyt = czytajToken(wartosc);
+        const Odczyt odczyt = czytajToken(wyodrebnij);
         if (odczyt != Odczyt::zlyToken) {
             return odczyt == Odczyt::wartosc;
         }
@@ -61,17 +57,20 @@ template <typename T> bool zapytajO(const char* zacheta, T& wartosc) {
 } // namespace
 
 Odczyt czytaj(int& wartosc) {
-    return czytajToken(wartosc);
+    return czytajToken(strumieniem(wartosc));
 }
 
 bool zapytaj(const char* zacheta, int& wartosc) {
-    return zapytajO(zacheta, wartosc);
+    return zapytajO(zacheta, strumieniem(wartosc));
 }
 
-bool zapytaj(const char* zacheta, float& wartosc) {
-    return zapytajO(zacheta, wartosc);
+// Numbers are read by the program's own rule: standard libraries differ in
+// what they take of a token such as "12x", "nan" or "1e-50".
+bool zapytaj(const Wielkosc& wielkosc, float& wartosc) {
+    return zapytajO(wielkosc.zacheta,
+                    [&] { return wczytajLiczbe(*std::cin.rdbuf(), wartosc, wielkosc.jednostka); });
 }
 
 bool zapytaj(const char* zacheta, char& wartosc) {
-    return zapytajO(zacheta, wartosc);
+    return zapytajO(zacheta, strumieniem(wartosc));
 }

@@ -20,7 +20,8 @@ from run import MENU, PLACEHOLDERS  # noqa: E402
 PROGRAM = None
 CLEAR = b"\x1b[H\x1b[2J\x1b[3J"
 TIMEOUT = 15  # seconds; only ever reached by a failing test
-U, I, KOD, LITERA = (PLACEHOLDERS[k].encode() for k in ("{U}", "{I}", "{kod}", "{litera}"))
+U, I, R, KOD, LITERA = (PLACEHOLDERS[k].encode()
+                         for k in ("{U}", "{I}", "{R}", "{kod}", "{litera}"))
 MENU = MENU.encode()
 WRONG = PLACEHOLDERS["{zly}"].encode()
 
@@ -116,8 +117,10 @@ class TerminalTest(unittest.TestCase):
 
     def test_pause_outlasts_bare_enter_and_ends_on_a_token(self):
         # A formula, a code and a letter: every kind of result waits, and a
-        # decimal comma in the last answer leaves nothing to end the wait.
+        # decimal comma or the code form in the last answer leaves nothing to
+        # end the wait.
         for dialogue, shown in ((b"4 230 0,5\n", U + I + b"115W\n"),
+                                (b"3 12 2R2\n", U + R + b"5.45455A\n"),
                                 (b"7 474\n", KOD + b"0.470000uF\n"),
                                 (b"8 K\n", LITERA + b"10%\n")):
             for token in (b"z\n", b"5\n", b"-\n"):

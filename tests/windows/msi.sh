@@ -107,8 +107,8 @@ downgrade)
 uninstall)
     command=$(tr -d '\r' <"$unix_dir/CZYTAJ.txt" | sed -n 's|^ *msiexec \(/x .*\) /qn$|\1|p')
     [ -n "$command" ] || fail "the guide gives no msiexec /x command"
-    # shellcheck disable=SC2086 # the guide's words, as a user types them
-    msiexec $command
+    # The guide's words, quotes and all, as a shell splits them.
+    eval "msiexec $command"
     [ "$status" -eq 0 ] || fail "the guide's msiexec /x ended with $status"
     [ ! -e "$unix_dir" ] || fail "$dir is still there"
     [ "$(shortcuts)" -eq 0 ] || fail "shortcuts are left"
