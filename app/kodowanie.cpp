@@ -16,7 +16,9 @@ WejscieTekstowe::WejscieTekstowe(std::streambuf& zrodlo) : zrodlo_(zrodlo) {}
 WejscieTekstowe::int_type WejscieTekstowe::underflow() {
     // The last characters read stay in front, to be put back.
     const auto zwrot = static_cast<std::size_t>(std::min<std::ptrdiff_t>(kZwrot, gptr() - eback()));
-    std::memmove(bufor_, gptr() - zwrot, zwrot);
+    if (zwrot > 0) { // before the first read there is no buffer at all
+        std::memmove(bufor_, gptr() - zwrot, zwrot);
+    }
     char* const od = bufor_ + zwrot;
     char* koniec = od;
     if (kodowanie_ == Kodowanie::nieznane) {
