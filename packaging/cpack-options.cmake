@@ -6,6 +6,10 @@ if(NOT CPACK_KALKULATOR_ICONS)
     message(FATAL_ERROR "The packages carry the program's icon, which this build could not "
         "draw: apt-get install ${CPACK_KALKULATOR_ICON_PACKAGES}, then configure again")
 endif()
+if(NOT CPACK_KALKULATOR_STATIC)
+    message(FATAL_ERROR "cpack packages the static program (-DKALKULATOR_STATIC=ON); a "
+        "distribution builds its own packages with packaging/debian or packaging/linux/kalkulator.spec.in")
+endif()
 if(NOT CPACK_KALKULATOR_NOTICES_FOUND)
     message(FATAL_ERROR "The packages carry the licence notices of the libraries linked into "
         "the program, which this build could not find (see the configure warning)")
@@ -16,10 +20,10 @@ endif()
 # SOURCE_DATE_EPOCH wins, and outside git the changelog's time stands in,
 # which in the source release is the commit's.
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
-    execute_process(COMMAND git -C "${CPACK_KALKULATOR_SOURCE_DIR}" log -1 --format=%ct
-        OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE
-        RESULT_VARIABLE result ERROR_QUIET)
-    if(NOT result EQUAL 0 OR NOT epoch MATCHES "^[0-9]+$")
+    include(${CPACK_KALKULATOR_SOURCE_DIR}/packaging/steps.cmake)
+    kalkulator_git(epoch log -1 --format=%ct)
+    string(STRIP "${epoch}" epoch)
+    if(NOT epoch MATCHES "^[0-9]+$")
         file(TIMESTAMP ${CPACK_KALKULATOR_SOURCE_DIR}/packaging/changelog epoch "%s" UTC)
     endif()
     set(ENV{SOURCE_DATE_EPOCH} ${epoch})

@@ -11,7 +11,7 @@ set(epoch $ENV{SOURCE_DATE_EPOCH})
 # in JSON, which cpack copies out too; it is no package to sum.
 list(FILTER CPACK_PACKAGE_FILES EXCLUDE REGEX "\\.json$")
 
-include(${CPACK_KALKULATOR_SOURCE_DIR}/packaging/run.cmake)
+include(${CPACK_KALKULATOR_SOURCE_DIR}/packaging/steps.cmake)
 
 # The source release is made in order already (packaging/source-release.cmake).
 foreach(package IN LISTS CPACK_PACKAGE_FILES)

@@ -10,5 +10,5 @@ foreach(path IN LISTS staged)
 endforeach()
 file(CHMOD ${folders} DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-include(${CPACK_KALKULATOR_SOURCE_DIR}/packaging/run.cmake)
+include(${CPACK_KALKULATOR_SOURCE_DIR}/packaging/steps.cmake)
 kalkulator_run(COMMAND touch -h -d @$ENV{SOURCE_DATE_EPOCH} ${CPACK_TEMPORARY_DIRECTORY} ${staged})

@@ -7,9 +7,23 @@
 #   KALKULATOR_BUILT_USING     the .deb's Built-Using, the linked code's sources
 #   KALKULATOR_LIBC_SOURCES    of them, the C library's
 #   KALKULATOR_PROGRAM_FILE    the program's file name
+#   KALKULATOR_LINKING_TERMS   what the copyright file says of the libraries
+# A program linked with the system's libraries (a distribution's build)
+# holds none of their code: it has no notices, and its packages are the
+# distribution's.
 
 set(KALKULATOR_NOTICES ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
 set(KALKULATOR_NOTICES_FOUND FALSE)
+if(NOT KALKULATOR_STATIC AND NOT EMSCRIPTEN)
+    set(KALKULATOR_LINKING_TERMS "kalkulator is
+linked dynamically with the C and C++ libraries of the system, which are
+not part of it and come with their own terms.")
+    return()
+endif()
+set(KALKULATOR_LINKING_TERMS "kalkulator is
+linked statically with the C and C++ libraries of the toolchain that
+built it, whose terms this build could not name (it reads them from
+Debian's packages).")
 
 set(linked)
 set(names)
@@ -153,7 +167,8 @@ if(KALKULATOR_LIBC_SOURCES)
     set(heading_${lgpl} "GNU Lesser General Public License, version 2.1")
 endif()
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-    ${CMAKE_CURRENT_LIST_DIR}/notices.txt.in ${CMAKE_CURRENT_LIST_DIR}/notices-libc.txt.in)
+    ${CMAKE_CURRENT_LIST_DIR}/notices.txt.in ${CMAKE_CURRENT_LIST_DIR}/notices-libc.txt.in
+    ${CMAKE_CURRENT_LIST_DIR}/copyright-static.txt.in)
 file(READ ${CMAKE_CURRENT_LIST_DIR}/notices.txt.in text)
 string(CONFIGURE "${text}" text @ONLY)
 set(rule "======================================================================")
@@ -172,4 +187,7 @@ if(WIN32) # beside CZYTAJ.txt, for Notepad alike
 endif()
 file(WRITE ${KALKULATOR_NOTICES} "${text}")
 set(KALKULATOR_NOTICES_FOUND TRUE)
+file(READ ${CMAKE_CURRENT_LIST_DIR}/copyright-static.txt.in KALKULATOR_LINKING_TERMS)
+string(STRIP "${KALKULATOR_LINKING_TERMS}" KALKULATOR_LINKING_TERMS)
+string(CONFIGURE "${KALKULATOR_LINKING_TERMS}" KALKULATOR_LINKING_TERMS @ONLY)
 set(KALKULATOR_PROGRAM_FILE ${program})

@@ -1,17 +1,22 @@
 # cpack's External generator for the source release (native Linux builds,
-# and CPackSourceConfig.cmake): the tracked files, or without git all that
-# .gitignore lets in, under kalkulator-VERSION/, in order, owned by root, at
-# SOURCE_DATE_EPOCH, gzipped with no name or time: the same bytes from any
-# checkout of one commit.
+# and CPackSourceConfig.cmake): the last commit's files, or without git (an
+# unpacked source release) all that .gitignore lets in, under
+# kalkulator-VERSION/, in order, owned by root, at SOURCE_DATE_EPOCH, gzipped
+# with no name or time: the same bytes from any checkout of one commit,
+# whatever is changed and not committed, and from the release unpacked.
 
-include(${CPACK_KALKULATOR_SOURCE_DIR}/packaging/run.cmake)
+include(${CPACK_KALKULATOR_SOURCE_DIR}/packaging/steps.cmake)
 set(source ${CPACK_KALKULATOR_SOURCE_DIR})
 set(name ${CPACK_SOURCE_PACKAGE_FILE_NAME})
 
-execute_process(COMMAND git -C ${source} -c core.quotePath=false ls-files
-    OUTPUT_VARIABLE files RESULT_VARIABLE result ERROR_QUIET)
-if(result EQUAL 0)
+kalkulator_git(files ls-tree -r --name-only HEAD)
+if(DEFINED files)
     string(REPLACE "\n" ";" files "${files}")
+    set(source ${CPACK_TOPLEVEL_DIRECTORY}/commit)
+    file(REMOVE_RECURSE ${source})
+    file(MAKE_DIRECTORY ${source})
+    kalkulator_run(COMMAND git -C ${CPACK_KALKULATOR_SOURCE_DIR} archive --format=tar HEAD
+        COMMAND tar -x -C ${source})
 else()
     file(GLOB_RECURSE files RELATIVE ${source} ${source}/*)
     file(STRINGS ${source}/.gitignore patterns REGEX "^[^#]")

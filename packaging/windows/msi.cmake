@@ -9,7 +9,7 @@ set(msi ${stage}/${CPACK_PACKAGE_FILE_NAME}.msi)
 set(source ${CPACK_KALKULATOR_SOURCE_DIR}/packaging/windows)
 set(upgrade_code ${CPACK_KALKULATOR_UUID_NAMESPACE})
 
-include(${CPACK_KALKULATOR_SOURCE_DIR}/packaging/run.cmake)
+include(${CPACK_KALKULATOR_SOURCE_DIR}/packaging/steps.cmake)
 include(${source}/uuid.cmake)
 
 kalkulator_uuid(product_code ${upgrade_code} "product ${CPACK_PACKAGE_VERSION}")

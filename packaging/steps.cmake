@@ -1,0 +1,36 @@
+# kalkulator_run(<execute_process arguments>): runs a packaging step, every
+# command of a pipeline, and stops packaging with the command line when any
+# of them fails.
+function(kalkulator_run)
+    execute_process(${ARGN} RESULTS_VARIABLE results)
+    foreach(result IN LISTS results)
+        if(NOT result EQUAL 0)
+            list(JOIN ARGN " " command)
+            message(FATAL_ERROR "packaging step failed (${result}): ${command}")
+        endif()
+    endforeach()
+endfunction()
+
+# kalkulator_git(VARIABLE ARGUMENT...): what git prints for ARGUMENTs in the
+# source tree, where the tree is a checkout of its own; else VARIABLE is
+# unset. A source release unpacked inside another repository (as packaging
+# repositories hold it) is no checkout.
+function(kalkulator_git variable)
+    unset(${variable} PARENT_SCOPE)
+    set(source ${CPACK_KALKULATOR_SOURCE_DIR})
+    execute_process(COMMAND git -C ${source} rev-parse --show-toplevel
+        OUTPUT_VARIABLE top OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE result ERROR_QUIET)
+    if(NOT result EQUAL 0)
+        return()
+    endif()
+    file(REAL_PATH ${top} top)
+    file(REAL_PATH ${source} source)
+    if(NOT top STREQUAL source)
+        return()
+    endif()
+    execute_process(COMMAND git -C ${source} -c core.quotePath=false ${ARGN}
+        OUTPUT_VARIABLE output RESULT_VARIABLE result ERROR_QUIET)
+    if(result EQUAL 0)
+        set(${variable} "${output}" PARENT_SCOPE)
+    endif()
+endfunction()
