@@ -7,17 +7,19 @@
 #   KALKULATOR_BUILT_USING     the .deb's Built-Using, the linked code's sources
 #   KALKULATOR_LIBC_SOURCES    of them, the C library's
 #   KALKULATOR_PROGRAM_FILE    the program's file name
-#   KALKULATOR_LINKING_TERMS   what the copyright file says of the libraries
+#   KALKULATOR_LINKING_TERMS   what the copyright file says of the libraries,
+#   KALKULATOR_DYNAMIC_TERMS   and what it says of a dynamic program
 # A program linked with the system's libraries (a distribution's build)
 # holds none of their code: it has no notices, and its packages are the
 # distribution's.
 
 set(KALKULATOR_NOTICES ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
 set(KALKULATOR_NOTICES_FOUND FALSE)
-if(NOT KALKULATOR_STATIC AND NOT EMSCRIPTEN)
-    set(KALKULATOR_LINKING_TERMS "kalkulator is
+set(KALKULATOR_DYNAMIC_TERMS "kalkulator is
 linked dynamically with the C and C++ libraries of the system, which are
 not part of it and come with their own terms.")
+if(NOT KALKULATOR_STATIC AND NOT EMSCRIPTEN)
+    set(KALKULATOR_LINKING_TERMS "${KALKULATOR_DYNAMIC_TERMS}")
     return()
 endif()
 set(KALKULATOR_LINKING_TERMS "kalkulator is

@@ -156,6 +156,12 @@ Ohm's law, power, the time constants of an RC and an RL circuit, the
 capacitance that a capacitor's three-digit code stands for, and the
 tolerance of its letter. It asks for the quantities, prints one result
 line and waits for one more entry before it exits.]=])
+# Distributions' recipes, published beside the source release.
+if(NOT CMAKE_CROSSCOMPILING AND NOT EMSCRIPTEN AND NOT WIN32)
+    include(packaging/recipes.cmake)
+    list(APPEND KALKULATOR_PACKAGES ${PROJECT_NAME}-${PROJECT_VERSION}.spec
+        ${PROJECT_NAME}_${PROJECT_VERSION}-1.debian.tar.xz)
+endif()
 if(NOT EMSCRIPTEN) # a page has nothing to strip
     set(CPACK_STRIP_FILES ON)
 endif()
@@ -166,7 +172,7 @@ set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/cpack-pre-build.cmak
 set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/cpack-post-build.cmake)
 # What the scripts that cpack runs take from the build, as CPACK_KALKULATOR_*.
 set(CPACK_KALKULATOR_SOURCE_DIR ${PROJECT_SOURCE_DIR})
-foreach(name STATIC ICONS NOTICES_FOUND ICON_PACKAGES DISPLAY_NAME AUTHORS LICENSE
+foreach(name STATIC RECIPES ICONS NOTICES_FOUND ICON_PACKAGES DISPLAY_NAME AUTHORS LICENSE
         UUID_NAMESPACE PROGRAM_FILE LIBRARIES WIXL MSIBUILD FAKETIME ICO)
     set(CPACK_KALKULATOR_${name} "${KALKULATOR_${name}}")
 endforeach()

@@ -4,7 +4,8 @@
 #   KALKULATOR_RELEASE_DATE   the newest entry's day, 2026-12-09 (manual pages)
 #   KALKULATOR_COPYRIGHT_YEARS  2026, or 2026-2028 from the first release on
 #   KALKULATOR_RELEASES_XML   every release as AppStream's <release> elements
-# and the same history as RPM's changelog, in rpm-changelog in the build.
+# and the same history as RPM's changelog, KALKULATOR_RPM_CHANGELOG, also in
+# rpm-changelog in the build.
 
 set(KALKULATOR_CHANGELOG ${PROJECT_SOURCE_DIR}/packaging/changelog)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${KALKULATOR_CHANGELOG})
@@ -69,6 +70,7 @@ if(NOT releases)
     message(FATAL_ERROR "packaging/changelog has no entry in Debian's form")
 endif()
 string(REPLACE "@SEMICOLON@" ";" rpm_changelog "${rpm_changelog}")
+set(KALKULATOR_RPM_CHANGELOG "${rpm_changelog}")
 file(WRITE ${PROJECT_BINARY_DIR}/rpm-changelog "${rpm_changelog}")
 string(REGEX REPLACE "\n$" "" releases "${releases}")
 string(REPLACE "@SEMICOLON@" ";" KALKULATOR_RELEASES_XML "${releases}")

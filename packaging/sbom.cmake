@@ -81,7 +81,8 @@ function(kalkulator_sbom package output)
     set(components "")
     set(refs "")
     set(dependencies "")
-    if(NOT name STREQUAL "${CPACK_SOURCE_PACKAGE_FILE_NAME}.tar.gz") # the source release
+    # The source release and the recipes beside it hold no program.
+    if(NOT name MATCHES "^${CPACK_SOURCE_PACKAGE_FILE_NAME}\\.(tar\\.gz|spec)$|\\.debian\\.tar\\.xz$")
         kalkulator_sbom_program(${name})
     endif()
 

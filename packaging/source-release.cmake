@@ -49,3 +49,20 @@ kalkulator_run(
     COMMAND gzip -9 -n
     OUTPUT_FILE ${archive})
 set(CPACK_EXTERNAL_BUILT_PACKAGES ${archive})
+
+# Beside it, the distributions' recipes of this version, where the build
+# made them (packaging/recipes.cmake).
+if(CPACK_KALKULATOR_RECIPES)
+    set(spec ${CPACK_TOPLEVEL_DIRECTORY}/${name}.spec)
+    file(COPY_FILE ${CPACK_KALKULATOR_RECIPES}/${CPACK_PACKAGE_NAME}.spec ${spec})
+    set(debian ${CPACK_PACKAGE_NAME}_${CPACK_PACKAGE_VERSION}-1.debian.tar.xz)
+    set(debian ${CPACK_TOPLEVEL_DIRECTORY}/${debian})
+    kalkulator_run(
+        COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C
+            tar --sort=name --format=gnu --owner=0 --group=0 --numeric-owner
+            --mtime=@$ENV{SOURCE_DATE_EPOCH} --mode=a+r,u+w,go-w
+            -C ${CPACK_KALKULATOR_RECIPES} -cf - debian
+        COMMAND xz -9 -T1
+        OUTPUT_FILE ${debian})
+    list(APPEND CPACK_EXTERNAL_BUILT_PACKAGES ${spec} ${debian})
+endif()

@@ -1,0 +1,46 @@
+# The recipes by which distributions build kalkulator from its source
+# release, linked with their libraries and built with their flags: a Debian
+# source package's debian/ folder and an RPM spec, made for this version in
+# KALKULATOR_RECIPES and published beside the source release
+# (packaging/source-release.cmake).
+
+set(KALKULATOR_RECIPES ${PROJECT_BINARY_DIR}/recipes)
+
+# Debian's form of a text: each line indented by one blank, an empty one
+# written as " .".
+function(kalkulator_debian_text variable text)
+    string(REPLACE "\n\n" "\n.\n" text "${text}")
+    string(REPLACE "\n" "\n " text " ${text}")
+    set(${variable} "${text}" PARENT_SCOPE)
+endfunction()
+
+# A function, so that the terms of the program so built stay its own.
+function(kalkulator_recipes recipes)
+    set(here ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
+    # The terms of the copyright file as the program so built carries it:
+    # kalkulator's, then the metainfo's.
+    set(KALKULATOR_LINKING_TERMS "${KALKULATOR_DYNAMIC_TERMS}")
+    file(READ ${here}/copyright.in terms)
+    string(CONFIGURE "${terms}" terms @ONLY)
+    string(REGEX MATCH "\n\n(No license.*)\n\n(The AppStream metadata.*[^\n])\n*$" terms "${terms}")
+    kalkulator_debian_text(debian_terms "${CMAKE_MATCH_1}")
+    kalkulator_debian_text(debian_fsfap "${CMAKE_MATCH_2}")
+    kalkulator_debian_text(debian_description "${CPACK_PACKAGE_DESCRIPTION}")
+    string(REPLACE " " ", " KALKULATOR_ICON_PACKAGES_COMMAS "${KALKULATOR_ICON_PACKAGES}")
+
+    file(REMOVE_RECURSE ${recipes}/debian)
+    foreach(file control copyright)
+        configure_file(${here}/debian/${file}.in ${recipes}/debian/${file} @ONLY)
+    endforeach()
+    file(COPY ${here}/debian/rules ${here}/debian/source DESTINATION ${recipes}/debian)
+    # Every release of the history, each the first Debian revision of its version.
+    file(READ ${KALKULATOR_CHANGELOG} changelog)
+    string(REGEX REPLACE "(^|\n)(${PROJECT_NAME} \\([^)]+)\\)" "\\1\\2-1)" changelog "${changelog}")
+    string(CONFIGURE "${changelog}" changelog @ONLY)
+    file(WRITE ${recipes}/debian/changelog "${changelog}")
+
+    set(rpm_changelog "${KALKULATOR_RPM_CHANGELOG}")
+    string(STRIP "${rpm_changelog}" rpm_changelog)
+    configure_file(${here}/linux/kalkulator.spec.in ${recipes}/${PROJECT_NAME}.spec @ONLY)
+endfunction()
+kalkulator_recipes(${KALKULATOR_RECIPES})
