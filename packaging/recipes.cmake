@@ -32,7 +32,8 @@ function(kalkulator_recipes recipes)
     foreach(file control copyright)
         configure_file(${here}/debian/${file}.in ${recipes}/debian/${file} @ONLY)
     endforeach()
-    file(COPY ${here}/debian/rules ${here}/debian/source DESTINATION ${recipes}/debian)
+    file(COPY ${here}/debian/rules ${here}/debian/source ${here}/debian/kalkulator.lintian-overrides
+        DESTINATION ${recipes}/debian)
     # Every release of the history, each the first Debian revision of its version.
     file(READ ${KALKULATOR_CHANGELOG} changelog)
     string(REGEX REPLACE "(^|\n)(${PROJECT_NAME} \\([^)]+)\\)" "\\1\\2-1)" changelog "${changelog}")
