@@ -28,13 +28,16 @@ if [ "$kind" = deb ]; then
         fail "dpkg-buildpackage failed"
     lintian --pedantic --fail-on error,warning,pedantic "$work"/*.changes
 else
-    mkdir -p "$work/SOURCES"
+    mkdir -p "$work/SOURCES" "$work/SPECS"
     cp "$release" "$work/SOURCES"
+    spec=$work/SPECS/$(echo "$name" | sed 's/-[^-]*$//').spec # as its packagers keep it
+    cp "$recipe" "$spec"
     # The build needs are Fedora's packages, which rpm does not know here.
-    rpmbuild -ba --nodeps --load "$here/fedora.macros" --define "_topdir $work" "$recipe" \
+    rpmbuild -ba --nodeps --load "$here/fedora.macros" --define "_topdir $work" "$spec" \
         >"$work/build.log" 2>&1 || fail "rpmbuild failed"
     for part in debuginfo debugsource; do
         ls "$work"/RPMS/*/*-"$part"-* >/dev/null 2>&1 || fail "no $part package"
     done
-    rpmlint -c "$4" "$work"/RPMS/*/*.rpm "$work"/SRPMS/*.rpm
+    # The debug packages are rpm's own making.
+    rpmlint -c "$4" "$work"/RPMS/*/*-"${name##*-}"-*.rpm "$work"/SRPMS/*.rpm "$spec"
 fi
