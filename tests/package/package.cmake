@@ -42,7 +42,16 @@ function(kalkulator_package_tests)
             ${tree}/bin/kalkulator ${tgz_docs} ${dialogue})
         foreach(package IN LISTS packages)
             set(made ${bin}/${package})
-            if(package MATCHES "\\.deb$")
+            set(release ${bin}/${CPACK_SOURCE_PACKAGE_FILE_NAME}.tar.gz)
+            if(package MATCHES "\\.debian\\.tar\\.xz$")
+                add_test(NAME package.debian-source
+                    COMMAND sh ${here}/recipe.sh deb ${release} ${made})
+                set_tests_properties(package.debian-source PROPERTIES SKIP_RETURN_CODE 77)
+            elseif(package MATCHES "\\.spec$")
+                add_test(NAME package.rpm-spec COMMAND sh ${here}/recipe.sh rpm ${release} ${made}
+                    ${PROJECT_SOURCE_DIR}/packaging/linux/rpmlint.toml)
+                set_tests_properties(package.rpm-spec PROPERTIES SKIP_RETURN_CODE 77)
+            elseif(package MATCHES "\\.deb$")
                 add_test(NAME package.deb COMMAND ${unpacked} ${made} ${CMAKE_NM}
                     usr/bin/kalkulator ${deb_docs} ${dialogue})
                 add_test(NAME package.lintian

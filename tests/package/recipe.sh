@@ -39,5 +39,5 @@ else
         ls "$work"/RPMS/*/*-"$part"-* >/dev/null 2>&1 || fail "no $part package"
     done
     # The debug packages are rpm's own making.
-    rpmlint -c "$4" "$work"/RPMS/*/*-"${name##*-}"-*.rpm "$work"/SRPMS/*.rpm "$spec"
+    rpmlint -c "$4" "$work"/RPMS/*/"$name"-*.rpm "$work"/SRPMS/*.rpm "$spec"
 fi
