@@ -14,7 +14,7 @@ packages=(cmake g++ make python3 git clang libclang-rt-14-dev clang-tidy clang-f
     g++-aarch64-linux-gnu g++-arm-linux-gnueabi qemu-user
     libgtest-dev lintian mandoc strip-nondeterminism unzip librsvg2-bin icoutils
     desktop-file-utils appstream wixl msitools faketime emscripten
-    rpm rpmlint cpio devscripts debhelper dpkg-dev debugedit elfutils
+    rpm rpmlint cpio devscripts build-essential debhelper dpkg-dev debugedit elfutils
     chromium firefox-esr webkit2gtk-driver xvfb xauth)
 # Debian's nodejs comes without npm; a Node.js that brings its own keeps it.
 command -v npm >/dev/null || packages+=(npm)
