@@ -4,19 +4,21 @@
 // on-screen one with its suggestions and compositions, voice typing and
 // paste, works as in any form. Enter sends the line, which the screen echoes
 // as a terminal does; Up and Down bring back the lines sent before; Ctrl-D,
-// or the button beside, on an empty line ends the input. Each run is a new
-// instance of the program, and the earlier runs stay above it.
+// or the button set apart below, on an empty line ends the input. Each run
+// is a new instance of the program, and the earlier runs stay above it.
+//
+// The page comes with the program's first screen (web/zloz.js), and the
+// field takes answers at once: kalkulator.js, the larger file by far, is
+// loaded only after that screen has been drawn, and is given what was typed
+// meanwhile when it reads.
 (function () {
   'use strict';
-
-  // The page's scripts load on their own: kalkulator.js learns by this that
-  // this one came (web/start.js).
-  window.kalkulatorEkran = true;
 
   var ekran = document.getElementById('ekran');
   var nowe = document.getElementById('nowe');
   var wiersz = document.getElementById('wiersz');
   var wpis = document.getElementById('wpis');
+  var pytanie = document.getElementById('pytanie');
   var wyslijPrzycisk = document.getElementById('wyslij');
   var koniec = document.getElementById('koniec');
   var stan = document.getElementById('stan');
@@ -31,9 +33,18 @@
   // A control sequence: its parameters and its final character.
   var STEROWANIE = /\x1b\[([0-9;?]*)([@-~])/;
 
-  // The current run's block, and the line breaks in it.
-  var przebieg = null;
+  // The current run's block, and the line breaks in it; the first run's is
+  // the page's, showing the program's first screen already.
+  var przebieg = ekran.querySelector('pre');
   var wierszy = 0;
+  // What of that screen the program has yet to write: its own output takes
+  // the screen's place as it comes, the same text, so nothing changes.
+  var pierwszyEkran = przebieg.textContent;
+  var doPokazania = pierwszyEkran;
+  // The line being written, where the program asks its question: the field's
+  // name, for a screen reader.
+  var biezacaLinia = '';
+  var PYTANIE = pytanie.textContent;
 
   // To the last line, once a frame: the program writes line by line, and
   // each scroll of its own would lay the page out again.
@@ -89,9 +100,29 @@
   // The program's output: text, and the sequence that clears the screen
   // (cursor home, erase the display and the scrollback). Other sequences
   // have nothing to show. The new text is announced once, from a region of
-  // its own that the next entry empties.
+  // its own that empties soon after, so that reviewing the page finds it
+  // only where it stands.
+  var ogloszone = 0;
   function pokaz(bajty) {
-    var czesci = dekoder.decode(bajty, { stream: true }).split(STEROWANIE);
+    var napisane = dekoder.decode(bajty, { stream: true });
+    if (doPokazania !== '') {
+      var zgodne = 0;
+      while (zgodne < napisane.length && zgodne < doPokazania.length &&
+             napisane[zgodne] === doPokazania[zgodne]) {
+        zgodne++;
+      }
+      if (zgodne === napisane.length || zgodne === doPokazania.length) {
+        doPokazania = doPokazania.slice(zgodne);
+        napisane = napisane.slice(zgodne);
+      } else {
+        // Another screen after all: what was shown of it stays, as written.
+        var pokazane = pierwszyEkran.length - doPokazania.length + zgodne;
+        przebieg.firstChild.data = pierwszyEkran.slice(0, pokazane);
+        doPokazania = '';
+        napisane = napisane.slice(zgodne);
+      }
+    }
+    var czesci = napisane.split(STEROWANIE);
     var tekst = czesci[0];
     dopisz(czesci[0]);
     for (var i = 1; i < czesci.length; i += 3) {
@@ -104,16 +135,24 @@
     }
     if (tekst !== '') {
       nowe.appendChild(document.createTextNode(tekst));
+      clearTimeout(ogloszone);
+      ogloszone = setTimeout(function () {
+        nowe.textContent = '';
+      }, 1500);
+      var koniecLinii = tekst.lastIndexOf('\n');
+      biezacaLinia = koniecLinii < 0 ? biezacaLinia + tekst : tekst.slice(koniecLinii + 1);
+      pytanie.textContent = biezacaLinia.trim() || PYTANIE;
     }
     przewin();
   }
 
   // Input: the lines sent and not yet read, an end of input waiting for the
-  // next read, and the program's read, if it waits.
+  // next read, and the program's read, if it waits. The field takes entries
+  // until the run ends, also before the program is there to read them.
   var wyslane = [];
   var koniecWejscia = false;
   var odczyt = null;
-  var dziala = false;
+  var przyjmuje = true;
 
   function oddaj() {
     if (odczyt === null || (wyslane.length === 0 && !koniecWejscia)) {
@@ -145,6 +184,8 @@
   function wyslij(tekst) {
     dopisz(tekst);
     nowe.textContent = '';
+    biezacaLinia = '';
+    pytanie.textContent = PYTANIE;
     przewin();
     wyslane.push(kodowanie.encode(tekst));
     var linia = tekst.replace(/\n$/, '');
@@ -172,8 +213,16 @@
   function wezWpis() {
     var linia = wpis.value;
     wpis.value = '';
+    koniecMozliwy();
     return linia;
   }
+
+  // The button ends the input only from an empty field: a tap meant for
+  // sending never ends it, nor sends a half-typed answer.
+  function koniecMozliwy() {
+    koniec.disabled = !przyjmuje || wpis.value !== '';
+  }
+  wpis.addEventListener('input', koniecMozliwy);
 
   // The field without scrolling the page: the browser brings it into view
   // itself when the keyboard opens, and the console keeps its last line.
@@ -184,7 +233,7 @@
   // Ctrl-D: a line typed so far goes without its newline; on an empty line
   // the input ends.
   function zakonczWejscie() {
-    if (!dziala) {
+    if (!przyjmuje) {
       return;
     }
     if (wpis.value !== '') {
@@ -200,7 +249,7 @@
   // its submission is a line for the program.
   wiersz.addEventListener('submit', function (zdarzenie) {
     zdarzenie.preventDefault();
-    if (dziala) {
+    if (przyjmuje) {
       wyslij(wezWpis() + '\n');
       doPola();
     }
@@ -223,7 +272,7 @@
   // and what follows the last line break stays in the field.
   wpis.addEventListener('paste', function (zdarzenie) {
     var wklejone = zdarzenie.clipboardData && zdarzenie.clipboardData.getData('text');
-    if (!dziala || !wklejone || !/[\r\n]/.test(wklejone)) {
+    if (!przyjmuje || !wklejone || !/[\r\n]/.test(wklejone)) {
       return;
     }
     zdarzenie.preventDefault();
@@ -234,23 +283,28 @@
       wyslij(linia + '\n');
     });
     wpis.value = linie[linie.length - 1] + reszta;
+    koniecMozliwy();
   });
 
-  koniec.addEventListener('click', zakonczWejscie);
+  koniec.addEventListener('click', function () {
+    if (wpis.value === '') {
+      zakonczWejscie();
+    }
+  });
 
   // The console is the place to tap: the entry goes to the field below.
   ekran.addEventListener('click', function () {
-    if (dziala && String(window.getSelection()) === '') {
+    if (przyjmuje && String(window.getSelection()) === '') {
       doPola();
     }
   });
 
   // Whether the field and its buttons take anything.
   function wpisywanie(wlaczone) {
-    dziala = wlaczone;
+    przyjmuje = wlaczone;
     wpis.disabled = !wlaczone;
     wyslijPrzycisk.disabled = !wlaczone;
-    koniec.disabled = !wlaczone;
+    koniecMozliwy();
   }
 
   // The end of a run, or of the page's hope of one: the status says it (and
@@ -266,20 +320,19 @@
     ponownie.focus({ preventScroll: true });
   }
 
-  // Until kalkulator.js has loaded and started there is nothing to type to;
-  // if it cannot, the page says so and can only be loaded again (the same
-  // as when ekran.js cannot: the message is the page's own).
+  // If kalkulator.js cannot be loaded or started, the page says so and can
+  // only be loaded again (the same as when ekran.js cannot: the message is
+  // the page's own); what was typed stays on the screen, unanswered.
   function nieWczytano() {
     wpisywanie(false);
     document.documentElement.classList.add('nie-wczytano');
   }
 
-  function uruchom() {
-    if (przebieg !== null) {
-      przebieg.className = 'wczesniej';
-      przebieg.setAttribute('role', 'group');
-      przebieg.setAttribute('aria-label', 'Poprzednie uruchomienie');
-    }
+  // A new run below the earlier ones, which stay dimmed.
+  function nowyPrzebieg() {
+    przebieg.className = 'wczesniej';
+    przebieg.setAttribute('role', 'group');
+    przebieg.setAttribute('aria-label', 'Poprzednie uruchomienie');
     przebieg = ekran.appendChild(document.createElement('pre'));
     wierszy = 0;
     wpis.value = '';
@@ -287,16 +340,24 @@
     wHistorii = historia.length;
     wyslane = [];
     koniecWejscia = false;
-    odczyt = null;
     nowe.textContent = '';
+    wpisywanie(true);
+    doPola();
+    uruchom();
+  }
+
+  function uruchom() {
+    odczyt = null;
+    biezacaLinia = '';
+    pytanie.textContent = PYTANIE;
     ponownie.hidden = true;
     // Started: the runtime is up and main runs (its first read waits).
     var wystartowal = false;
     function start() {
       wystartowal = true;
-      wpisywanie(true);
+      window.kalkulatorDziala = true;
+      document.documentElement.classList.remove('wolno');
       stan.textContent = 'Program działa: wpisz odpowiedź i naciśnij Enter.';
-      doPola();
     }
     Kalkulator({
       wczytaj: function (fd, ile) {
@@ -327,12 +388,26 @@
     }).then(start, nieWczytano);
   }
 
-  if (typeof Kalkulator === 'function') {
-    ponownie.onclick = uruchom;
-    uruchom();
-  } else {
-    nieWczytano();
-  }
+  // The program once the first screen has been drawn, and the field is the
+  // place to type.
+  ponownie.onclick = nowyPrzebieg;
+  koniecMozliwy();
+  doPola();
+  requestAnimationFrame(function () {
+    setTimeout(function () {
+      var program = document.createElement('script');
+      program.src = 'kalkulator.js';
+      program.onload = function () {
+        if (typeof Kalkulator === 'function') {
+          uruchom();
+        } else {
+          nieWczytano();
+        }
+      };
+      program.onerror = nieWczytano;
+      document.head.appendChild(program);
+    });
+  });
 
   // Hosted, the page can be installed, and keeps its files for working
   // offline; opened from a file, it has them already, and a browser would

@@ -40,14 +40,14 @@ set_property(TARGET kalkulator APPEND PROPERTY LINK_DEPENDS
 
 # The page in one folder of the build, as the zip holds it.
 set(KALKULATOR_PAGE_DIR ${PROJECT_BINARY_DIR}/page)
-# The page's and the manifest's names are the program's.
+# The page's and the manifest's names are the program's; the page is put
+# together from its template once the program is built (zloz.js).
 foreach(file index.html manifest.webmanifest)
     configure_file(${web}/${file}.in ${PROJECT_BINARY_DIR}/web/${file} @ONLY)
 endforeach()
-set(page_sources ${PROJECT_BINARY_DIR}/web/index.html ${web}/ekran.js ${web}/page.css
-    ${PROJECT_BINARY_DIR}/web/manifest.webmanifest)
+set(page_sources ${web}/ekran.js ${PROJECT_BINARY_DIR}/web/manifest.webmanifest)
 list(TRANSFORM page_sources REPLACE "^.*/" "" OUTPUT_VARIABLE page_files)
-list(APPEND page_files kalkulator.js)
+list(APPEND page_files index.html kalkulator.js)
 
 # Icons for the tab, the home screen and the installed app; the maskable one
 # has the drawing in the middle of a full square, as a phone's mask needs.
@@ -67,14 +67,18 @@ endif()
 
 list(TRANSFORM page_sources REPLACE "^.*/" "${KALKULATOR_PAGE_DIR}/" OUTPUT_VARIABLE page_copies)
 set(service_worker ${KALKULATOR_PAGE_DIR}/sw.js)
-add_custom_command(OUTPUT ${page_copies} ${KALKULATOR_PAGE_DIR}/kalkulator.js ${service_worker}
+add_custom_command(OUTPUT ${page_copies} ${KALKULATOR_PAGE_DIR}/index.html
+        ${KALKULATOR_PAGE_DIR}/kalkulator.js ${service_worker}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${KALKULATOR_PAGE_DIR}
     COMMAND ${CMAKE_COMMAND} -E copy ${page_sources} ${KALKULATOR_PAGE_DIR}
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:kalkulator> ${KALKULATOR_PAGE_DIR}
+    COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} ${web}/zloz.js ${PROJECT_BINARY_DIR}/web/index.html
+        ${web}/page.css $<TARGET_FILE:kalkulator> ${KALKULATOR_PAGE_DIR}/index.html
     COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${web}/sw.js.in -DOUTPUT=${service_worker}
         -DDIR=${KALKULATOR_PAGE_DIR} "-DFILES=${page_files}" -DVERSION=${PROJECT_VERSION}
         -P ${web}/service-worker.cmake
-    DEPENDS ${page_sources} ${web}/sw.js.in ${web}/service-worker.cmake kalkulator
+    DEPENDS ${page_sources} ${PROJECT_BINARY_DIR}/web/index.html ${web}/page.css ${web}/zloz.js
+        ${web}/sw.js.in ${web}/service-worker.cmake kalkulator
         ${KALKULATOR_ICON_SVG}
     COMMENT "Putting the page together" VERBATIM)
 add_custom_target(kalkulator_page ALL DEPENDS ${page_copies} ${service_worker})

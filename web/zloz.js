@@ -1,0 +1,30 @@
+// Puts the page's index.html together at build time, so that its first
+// screen comes with the document itself: the program's first screen, as
+// kalkulator.js writes it when it is given no input, in the console; the
+// styles inline, with no request of their own; and the policy's hashes of
+// the inline style and script, which no other inline code matches.
+//
+// Usage: node zloz.js TEMPLATE STYLES KALKULATOR_JS OUTPUT
+'use strict';
+const { execFileSync } = require('child_process');
+const crypto = require('crypto');
+const fs = require('fs');
+
+const [template, styles, program, output] = process.argv.slice(2);
+
+const html = (text) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
+const hash = (text) => `'sha256-${crypto.createHash('sha256').update(text).digest('base64')}'`;
+
+// No input: the program shows its menu, finds the input ended, and exits.
+const screen = execFileSync(process.execPath, [program], { input: '', encoding: 'latin1' });
+const css = fs.readFileSync(styles, 'utf8');
+let page = fs.readFileSync(template, 'utf8');
+const script = /<script>([^]*?)<\/script>/.exec(page)[1];
+for (const [mark, text] of [['{{ekran}}', html(screen)], ['{{styl}}', css],
+  ['{{hash-stylu}}', hash(css)], ['{{hash-skryptu}}', hash(script)]]) {
+  if (!page.includes(mark)) {
+    throw new Error(`${template} has no ${mark}`);
+  }
+  page = page.replace(mark, () => text);
+}
+fs.writeFileSync(output, page);
