@@ -1,12 +1,18 @@
-// What the page costs a browser, beside an empty page measured in the same
-// run: the bytes it takes (each file as stored and gzipped, as a web server
-// sends it) and the time from opening it, served from 127.0.0.1, in headless
-// Chromium to the menu painted on the screen, by the page's own clock, the
-// median of several openings, each in a fresh browser context as on a first
-// visit; the empty page is timed to its load event. Both at full speed and
-// with the processor slowed 4 times, as on a mid-range phone. Times vary with
-// the machine, so the ratios are the figures to compare; another build of the
-// page (an earlier one, say) is measured in the same run when named too.
+// What the page costs a browser, beside a page of one word of text measured
+// in the same run and served the same way: the bytes it takes (each file as
+// stored and gzipped, as a web server sends it), and, in headless Chromium,
+// by the page's own clock from the start of the navigation, the median of
+// several openings, each in a fresh browser context as on a first visit:
+//   - to the menu painted (the word, on the other page): once it is in the
+//     document, the frame that draws it, then the task after that frame;
+//   - to the first answer accepted: "1" and Enter typed at once when the
+//     menu is painted, until the program's first question is shown for it,
+//     with nothing typed again.
+// At full speed, with the processor slowed 4 times as on a mid-range phone,
+// and on Slow 4G (150 ms, 1.6 Mbps) from a server that gzips as static hosts
+// do. Times vary with the machine, so the ratios are the figures to compare;
+// another build of the page (an earlier one, say) is measured in the same
+// run when named too.
 //
 // Usage: node bench/otwarcie.js [PAGE_DIR [OTHER_PAGE_DIR]]
 //   (default: build/web/page; build the web preset first; Chromium is
@@ -18,47 +24,65 @@ const path = require('path');
 const zlib = require('zlib');
 const { launch } = require('../tests/web/chromium');
 const { serve, url, stop } = require('../tests/web/serwer');
-const { MENU_8 } = require('../tests/web/strona');
+const { TEKSTY, MENU_8 } = require('../tests/web/strona');
 
 const pageDirs = (process.argv.length > 2 ? process.argv.slice(2) : ['build/web/page'])
   .map((dir) => path.resolve(dir));
 const chromium = process.env.KALKULATOR_CHROMIUM || '/usr/bin/chromium';
-const OPENINGS = 25;
-const SLOWDOWNS = [1, 4];
+const OPENINGS = 9;
+const WORD = 'Kalkulator';
+const CONDITIONS = [
+  { name: 'full speed', cpu: 1 },
+  { name: 'processor slowed 4 times', cpu: 4 },
+  { name: 'Slow 4G, gzipped', cpu: 1, network: { offline: false, latency: 150,
+    downloadThroughput: 1.6e6 / 8, uploadThroughput: 750e3 / 8 } },
+];
 
 const kib = (bytes) => (bytes / 1024).toFixed(0);
 const median = (values) => values.sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
-// Milliseconds from the start of the navigation, by the page's own clock:
-// to the load event of an empty page, or to the menu's last line painted on
-// the screen, which an observer installed before the page's scripts notes:
-// once the line is in the page, the frame that draws it, then the task after
-// that frame.
-async function opening(browser, address, slowdown, ready) {
+// One opening of ADDRESS: [painted, answered] in milliseconds, TEXT painted
+// and, where ANSWER is given, the entry answered by it.
+async function opening(browser, address, condition, text, answer) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
   const cdp = await page.createCDPSession();
-  await cdp.send('Emulation.setCPUThrottlingRate', { rate: slowdown });
-  await page.evaluateOnNewDocument((line) => {
+  await cdp.send('Emulation.setCPUThrottlingRate', { rate: condition.cpu });
+  if (condition.network) {
+    await cdp.send('Network.enable');
+    await cdp.send('Network.emulateNetworkConditions', condition.network);
+  }
+  await page.evaluateOnNewDocument((wanted, answer) => {
     new MutationObserver((changes, observer) => {
-      const ekran = document.getElementById('ekran');
-      if (ekran !== null && ekran.textContent.includes(line)) {
+      if (document.body !== null && document.body.textContent.includes(wanted)) {
         observer.disconnect();
         requestAnimationFrame(() => setTimeout(() => {
-          window.kalkulatorMenu = performance.now();
+          window.kalkulatorNamalowane = performance.now();
         }));
       }
     }).observe(document, { subtree: true, childList: true, characterData: true });
-  }, ready || '');
-  await page.goto(address, { waitUntil: 'load' });
-  let milliseconds;
-  if (ready) {
-    milliseconds = await (await page.waitForFunction(() => window.kalkulatorMenu)).jsonValue();
-  } else {
-    milliseconds = await page.evaluate(() => performance.getEntriesByType('navigation')[0].loadEventEnd);
+    if (answer) {
+      new MutationObserver((changes, observer) => {
+        const ekran = document.getElementById('ekran');
+        if (ekran !== null && ekran.textContent.includes(answer)) {
+          observer.disconnect();
+          window.kalkulatorOdpowiedz = performance.now();
+        }
+      }).observe(document, { subtree: true, childList: true, characterData: true });
+    }
+  }, text, answer || '');
+  page.goto(address).catch(() => {});
+  const painted = await (await page.waitForFunction(() => window.kalkulatorNamalowane,
+    { polling: 50, timeout: 60000 })).jsonValue();
+  let answered = null;
+  if (answer) {
+    await page.keyboard.type('1');
+    await page.keyboard.press('Enter');
+    answered = await (await page.waitForFunction(() => window.kalkulatorOdpowiedz,
+      { polling: 50, timeout: 60000 })).jsonValue();
   }
   await context.close();
-  return milliseconds;
+  return [painted, answered];
 }
 
 async function main() {
@@ -78,35 +102,37 @@ async function main() {
 
   const work = fs.mkdtempSync(path.join(os.tmpdir(), 'kalkulator-bench-'));
   fs.writeFileSync(path.join(work, 'empty.html'),
-    '<!DOCTYPE html><html lang="pl"><title>-</title></html>\n');
+    `<!DOCTYPE html><html lang="pl"><title>-</title><p>${WORD}</p></html>\n`);
   const pages = [];
   for (const pageDir of pageDirs) {
-    pages.push(await serve(pageDir));
+    pages.push(await serve(pageDir, { gzip: true }));
   }
-  const empty = await serve(work);
+  const empty = await serve(work, { gzip: true });
   const browser = await launch(chromium, work);
   try {
-    const heads = pages.map((_, i) => `page ${i + 1}, to the menu painted: median ms | ratio`);
-    console.log(`| processor | empty page, to load: median ms | ${heads.join(' | ')} |`);
-    console.log(`|---|---:|${pages.map(() => '---:|---:|').join('')}`);
-    for (const slowdown of SLOWDOWNS) {
-      const times = { empty: [], pages: pages.map(() => []) };
+    const heads = pages.map((_, i) => `page ${i + 1}: menu painted, ms | ratio | ` +
+      'first answer, ms');
+    console.log(`| conditions | one word painted, ms | ${heads.join(' | ')} |`);
+    console.log(`|---|---:|${pages.map(() => '---:|---:|---:|').join('')}`);
+    for (const condition of CONDITIONS) {
+      const times = { empty: [], menu: pages.map(() => []), answer: pages.map(() => []) };
       for (const page of pages) {
-        await opening(browser, url(page), slowdown, MENU_8); // warm-up
+        await opening(browser, url(page), condition, MENU_8, TEKSTY.U); // warm-up
       }
       for (let i = 0; i < OPENINGS; i++) {
-        times.empty.push(await opening(browser, url(empty) + 'empty.html', slowdown, null));
+        times.empty.push((await opening(browser, url(empty) + 'empty.html', condition, WORD))[0]);
         for (const [j, page] of pages.entries()) {
-          times.pages[j].push(await opening(browser, url(page), slowdown, MENU_8));
+          const [menu, answer] = await opening(browser, url(page), condition, MENU_8, TEKSTY.U);
+          times.menu[j].push(menu);
+          times.answer[j].push(answer);
         }
       }
-      const blank = median(times.empty);
-      const cells = times.pages.map((t) => {
-        const menu = median(t);
-        return `${menu.toFixed(0)} | ${(menu / blank).toFixed(2)}`;
+      const word = median(times.empty);
+      const cells = pages.map((_, j) => {
+        const menu = median(times.menu[j]);
+        return `${menu.toFixed(0)} | ${(menu / word).toFixed(2)} | ${median(times.answer[j]).toFixed(0)}`;
       });
-      const speed = slowdown === 1 ? 'full speed' : `slowed ${slowdown} times`;
-      console.log(`| ${speed} | ${blank.toFixed(0)} | ${cells.join(' | ')} |`);
+      console.log(`| ${condition.name} | ${word.toFixed(0)} | ${cells.join(' | ')} |`);
     }
   } finally {
     await browser.close();

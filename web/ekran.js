@@ -7,11 +7,33 @@
 // or the button set apart below, on an empty line ends the input. Each run
 // is a new instance of the program, and the earlier runs stay above it.
 //
-// The page comes with the program's first screen (web/zloz.js), and the
-// field takes answers at once: kalkulator.js, the larger file by far, is
-// loaded only after that screen has been drawn, and is given what was typed
-// meanwhile when it reads.
+// The page comes with the program's first screen and this script inside it
+// (web/zloz.js), so the field takes answers at once: kalkulator.js, the
+// larger file by far, is loaded only after that screen has been drawn, and
+// is given what was typed meanwhile when it reads. If it is slow to come,
+// or does not come, the page says so, with a way to load it again. Even
+// this script waits for that first frame, but for keeping the lines sent
+// before it: the field, focused by the page itself, takes them meanwhile.
 (function () {
+  'use strict';
+
+  var wczesne = [];
+  function zachowaj(zdarzenie) {
+    var pole = document.getElementById('wpis');
+    zdarzenie.preventDefault();
+    wczesne.push(pole.value);
+    pole.value = '';
+  }
+  document.getElementById('wiersz').addEventListener('submit', zachowaj);
+  requestAnimationFrame(function () {
+    setTimeout(function () {
+      document.getElementById('wiersz').removeEventListener('submit', zachowaj);
+      konsola(wczesne);
+    });
+  });
+})();
+
+function konsola(wczesne) {
   'use strict';
 
   var ekran = document.getElementById('ekran');
@@ -321,8 +343,7 @@
   }
 
   // If kalkulator.js cannot be loaded or started, the page says so and can
-  // only be loaded again (the same as when ekran.js cannot: the message is
-  // the page's own); what was typed stays on the screen, unanswered.
+  // only be loaded again; what was typed stays on the screen, unanswered.
   function nieWczytano() {
     wpisywanie(false);
     document.documentElement.classList.add('nie-wczytano');
@@ -355,7 +376,7 @@
     var wystartowal = false;
     function start() {
       wystartowal = true;
-      window.kalkulatorDziala = true;
+      wczytany = true;
       document.documentElement.classList.remove('wolno');
       stan.textContent = 'Program działa: wpisz odpowiedź i naciśnij Enter.';
     }
@@ -388,25 +409,29 @@
     }).then(start, nieWczytano);
   }
 
-  // The program once the first screen has been drawn, and the field is the
-  // place to type.
+  // The program, and the field as the place to type.
+  var wczytany = false;
   ponownie.onclick = nowyPrzebieg;
   koniecMozliwy();
   doPola();
-  requestAnimationFrame(function () {
-    setTimeout(function () {
-      var program = document.createElement('script');
-      program.src = 'kalkulator.js';
-      program.onload = function () {
-        if (typeof Kalkulator === 'function') {
-          uruchom();
-        } else {
-          nieWczytano();
-        }
-      };
-      program.onerror = nieWczytano;
-      document.head.appendChild(program);
-    });
+  setTimeout(function () {
+    if (!wczytany) {
+      document.documentElement.classList.add('wolno');
+    }
+  }, 6000);
+  var program = document.createElement('script');
+  program.src = 'kalkulator.js';
+  program.onload = function () {
+    if (typeof Kalkulator === 'function') {
+      uruchom();
+    } else {
+      nieWczytano();
+    }
+  };
+  program.onerror = nieWczytano;
+  document.head.appendChild(program);
+  wczesne.forEach(function (linia) {
+    wyslij(linia + '\n');
   });
 
   // Hosted, the page can be installed, and keeps its files for working
@@ -422,4 +447,4 @@
       navigator.serviceWorker.register('sw.js').catch(function () {});
     }
   }
-})();
+}

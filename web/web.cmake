@@ -45,7 +45,7 @@ set(KALKULATOR_PAGE_DIR ${PROJECT_BINARY_DIR}/page)
 foreach(file index.html manifest.webmanifest)
     configure_file(${web}/${file}.in ${PROJECT_BINARY_DIR}/web/${file} @ONLY)
 endforeach()
-set(page_sources ${web}/ekran.js ${PROJECT_BINARY_DIR}/web/manifest.webmanifest)
+set(page_sources ${PROJECT_BINARY_DIR}/web/manifest.webmanifest)
 list(TRANSFORM page_sources REPLACE "^.*/" "" OUTPUT_VARIABLE page_files)
 list(APPEND page_files index.html kalkulator.js)
 
@@ -73,11 +73,12 @@ add_custom_command(OUTPUT ${page_copies} ${KALKULATOR_PAGE_DIR}/index.html
     COMMAND ${CMAKE_COMMAND} -E copy ${page_sources} ${KALKULATOR_PAGE_DIR}
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:kalkulator> ${KALKULATOR_PAGE_DIR}
     COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} ${web}/zloz.js ${PROJECT_BINARY_DIR}/web/index.html
-        ${web}/page.css $<TARGET_FILE:kalkulator> ${KALKULATOR_PAGE_DIR}/index.html
+        ${web}/page.css ${web}/ekran.js $<TARGET_FILE:kalkulator> ${KALKULATOR_PAGE_DIR}/index.html
     COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${web}/sw.js.in -DOUTPUT=${service_worker}
         -DDIR=${KALKULATOR_PAGE_DIR} "-DFILES=${page_files}" -DVERSION=${PROJECT_VERSION}
         -P ${web}/service-worker.cmake
-    DEPENDS ${page_sources} ${PROJECT_BINARY_DIR}/web/index.html ${web}/page.css ${web}/zloz.js
+    DEPENDS ${page_sources} ${PROJECT_BINARY_DIR}/web/index.html ${web}/page.css ${web}/ekran.js
+        ${web}/zloz.js
         ${web}/sw.js.in ${web}/service-worker.cmake kalkulator
         ${KALKULATOR_ICON_SVG}
     COMMENT "Putting the page together" VERBATIM)

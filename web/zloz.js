@@ -1,16 +1,17 @@
 // Puts the page's index.html together at build time, so that its first
-// screen comes with the document itself: the program's first screen, as
-// kalkulator.js writes it when it is given no input, in the console; the
-// styles inline, with no request of their own; and the policy's hashes of
-// the inline style and script, which no other inline code matches.
+// screen comes with the document itself, ready to type into: the program's
+// first screen, as kalkulator.js writes it when it is given no input, in the
+// console; the styles and the console's script inline, with no request of
+// their own; and the policy's hashes of both, which no other inline code
+// matches.
 //
-// Usage: node zloz.js TEMPLATE STYLES KALKULATOR_JS OUTPUT
+// Usage: node zloz.js TEMPLATE STYLES SCRIPT KALKULATOR_JS OUTPUT
 'use strict';
 const { execFileSync } = require('child_process');
 const crypto = require('crypto');
 const fs = require('fs');
 
-const [template, styles, program, output] = process.argv.slice(2);
+const [template, styles, scriptFile, program, output] = process.argv.slice(2);
 
 const html = (text) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
 const hash = (text) => `'sha256-${crypto.createHash('sha256').update(text).digest('base64')}'`;
@@ -19,8 +20,11 @@ const hash = (text) => `'sha256-${crypto.createHash('sha256').update(text).diges
 const screen = execFileSync(process.execPath, [program], { input: '', encoding: 'latin1' });
 const css = fs.readFileSync(styles, 'utf8');
 let page = fs.readFileSync(template, 'utf8');
-const script = /<script>([^]*?)<\/script>/.exec(page)[1];
-for (const [mark, text] of [['{{ekran}}', html(screen)], ['{{styl}}', css],
+const script = fs.readFileSync(scriptFile, 'utf8');
+if (/<\/script/i.test(script)) {
+  throw new Error(`${scriptFile} would end its own script element`);
+}
+for (const [mark, text] of [['{{ekran}}', html(screen)], ['{{styl}}', css], ['{{skrypt}}', script],
   ['{{hash-stylu}}', hash(css)], ['{{hash-skryptu}}', hash(script)]]) {
   if (!page.includes(mark)) {
     throw new Error(`${template} has no ${mark}`);

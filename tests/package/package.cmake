@@ -15,7 +15,7 @@ function(kalkulator_package_tests)
     if(EMSCRIPTEN)
         # Nothing on the page has symbols to strip: `true` stands in for nm.
         add_test(NAME package.zip COMMAND ${unpacked} ${bin}/${tree}.zip true
-            ${tree}/kalkulator.js ${tree}/index.html ${tree}/ekran.js
+            ${tree}/kalkulator.js ${tree}/index.html
             ${tree}/manifest.webmanifest ${tree}/sw.js ${tree}/kalkulator-192.png
             ${tree}/kalkulator-512.png ${tree}/kalkulator-maskowalna-512.png
             ${tree}/THIRD-PARTY-NOTICES.txt ${dialogue})

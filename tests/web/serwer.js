@@ -4,6 +4,7 @@
 const fs = require('fs');
 const http = require('http');
 const path = require('path');
+const zlib = require('zlib');
 
 const TYPES = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
@@ -11,8 +12,10 @@ const TYPES = {
   '.txt': 'text/plain; charset=utf-8', '.wasm': 'application/wasm',
 };
 
-// Resolves to the listening server; its address is `url(server)`.
-exports.serve = (folder) => {
+// Resolves to the listening server; its address is `url(server)`. With
+// gzip, text goes compressed to a browser that takes it, as static hosts
+// send it.
+exports.serve = (folder, { gzip = false } = {}) => {
   const server = http.createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://host').pathname)
       .replace(/^\/+/, '') || 'index.html';
@@ -21,8 +24,16 @@ exports.serve = (folder) => {
       response.writeHead(404).end();
       return;
     }
-    response.writeHead(200, { 'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream' });
-    response.end(fs.readFileSync(file));
+    const type = TYPES[path.extname(file)] || 'application/octet-stream';
+    let body = fs.readFileSync(file);
+    const headers = { 'Content-Type': type };
+    if (gzip && /text|javascript|json/.test(type) &&
+        /\bgzip\b/.test(request.headers['accept-encoding'] || '')) {
+      body = zlib.gzipSync(body);
+      headers['Content-Encoding'] = 'gzip';
+    }
+    response.writeHead(200, headers);
+    response.end(body);
   });
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 };
