@@ -29,7 +29,7 @@ const { TEKSTY, MENU_8 } = require('../tests/web/strona');
 const pageDirs = (process.argv.length > 2 ? process.argv.slice(2) : ['build/web/page'])
   .map((dir) => path.resolve(dir));
 const chromium = process.env.KALKULATOR_CHROMIUM || '/usr/bin/chromium';
-const OPENINGS = 9;
+const OPENINGS = 15;
 const WORD = 'Kalkulator';
 const CONDITIONS = [
   { name: 'full speed', cpu: 1 },
