@@ -11,12 +11,14 @@ set -euo pipefail
 program=${1:-build/release/kalkulator}
 [ -x "$program" ] || { echo "no program at $program; build the release preset first" >&2; exit 1; }
 
-# name and standard input of one dialogue of each kind
+# name and standard input of one dialogue of each kind; the first number
+# past the menu, from the program's texts
+past=$(($(grep -c '^ *"\[[0-9]*\]' "$(dirname "$0")/../tests/e2e/teksty.json") + 1))
 dialogues=(
     "formula (4 1234.5 1000)|4 1234.5 1000 z"
     "code (7 474)|7 474 z"
     "letter (8 Z)|8 Z z"
-    "invalid path (0 abc 9, then 3)|0 abc 9 3 12 4 z"
+    "invalid path (0 abc $past, then 3)|0 abc $past 3 12 4 z"
 )
 
 instructions() { # input, command...

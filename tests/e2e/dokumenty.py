@@ -9,8 +9,12 @@ that each shows exactly what the program prints, as a user would read it:
   translation shows the same blocks and list items as the first page.
 - The Windows guide: the menu as its indented lines quote it, and in an
   option's row each "np. A i B dają „RESULT”" (or "A daje „RESULT”").
+In every file named, documents and the rest alike (the fuzzer's source and
+seeds, the metadata): each text in the program's style ("Prosze ...",
+"kalkulator: ...", a menu line) is one of the program's texts, and the
+number of calculations ("eight calculations", "1 to 8") is the menu's.
 
-Usage: dokumenty.py DOCUMENT... -- COMMAND...   (the program, with what runs it)
+Usage: dokumenty.py FILE... -- COMMAND...   (the program, with what runs it)
 """
 import os
 import re
@@ -19,7 +23,16 @@ import subprocess
 import sys
 import tempfile
 
-from run import MENU, as_text
+from run import MENU, POZA, TEKSTY, as_text
+
+# The program's texts as prose quotes them: on one line, no trailing blank.
+TEXTS = sorted({" ".join(text.split()) for key, value in TEKSTY.items()
+                for text in (value if key == "menu" else [value])}, key=len, reverse=True)
+STYLE = re.compile(r"Prosze|kalkulator: |\[\d+\] Oblicz")
+COUNT = int(POZA) - 1
+# The number of calculations in words, as the documents give it.
+WORDS = {7: ["seven", "siedmiu"], 8: ["eight", "ośmiu"], 9: ["nine", "dziewięciu"],
+         10: ["ten", "dziesięciu"]}
 
 COMMAND = []
 MANUALS = []  # the first manual page, and what it shows
@@ -119,15 +132,30 @@ def guide(path, text):
     return failures
 
 
+def quoted(path, text):
+    """The program's texts and number of calculations, wherever quoted."""
+    flat = " ".join(text.replace("\\ ", " ").replace("\\-", "-").split())
+    failures = [f"{path}: quotes {flat[at.start():at.start() + 50]!r}, not the program's"
+                for at in STYLE.finditer(flat)
+                if not any(flat.startswith(known, at.start()) for known in TEXTS)]
+    counts = re.findall(r"\b(\w+) (?:calculations|obliczeń)\b", flat)
+    counts = [word for word in counts if any(word in words for words in WORDS.values())]
+    counts += re.findall(r"\b1 (?:to|do) (\d+)\b", flat)
+    failures += [f"{path}: {count} calculations, where the menu has {COUNT}"
+                 for count in counts if count not in WORDS.get(COUNT, []) + [str(COUNT)]]
+    return failures
+
+
 def main():
     split = sys.argv.index("--")
     documents, COMMAND[:] = sys.argv[1:split], sys.argv[split + 1:]
     failed = 0
     for path in documents:
-        with open(path, encoding="utf-8-sig") as document:
+        with open(path, encoding="utf-8-sig", errors="replace") as document:
             text = document.read()
-        kind = markdown if path.endswith(".md") else manual if ".1" in path else guide
-        failures = kind(path, text)
+        kinds = {".md": markdown, ".1": manual, "CZYTAJ": guide}
+        kind = next((kind for part, kind in kinds.items() if part in path), lambda *_: [])
+        failures = kind(path, text) + quoted(path, text)
         for failure in failures:
             print(failure)
         failed += bool(failures)

@@ -44,11 +44,14 @@ foreach(cpu IN LISTS KALKULATOR_QEMU_OTHER_CPUS)
     kalkulator_e2e_tables(.${cpu} ${KALKULATOR_QEMU} -cpu ${cpu})
 endforeach()
 
-# Every example of the documents, shown as this build's program prints it.
+# Every example of the documents, shown as this build's program prints it;
+# the program's texts and its number of calculations wherever quoted.
+set(src ${PROJECT_SOURCE_DIR})
+file(GLOB quoting CONFIGURE_DEPENDS ${src}/fuzz/*.cpp ${src}/fuzz/corpus/*)
 add_test(NAME e2e.dokumenty COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/dokumenty.py
-    ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/packaging/kalkulator.1.in
-    ${PROJECT_SOURCE_DIR}/packaging/kalkulator.pl.1.in
-    ${PROJECT_SOURCE_DIR}/packaging/windows/CZYTAJ.txt.in
+    ${src}/README.md ${src}/packaging/kalkulator.1.in ${src}/packaging/kalkulator.pl.1.in
+    ${src}/packaging/windows/CZYTAJ.txt.in ${src}/packaging/linux/metainfo.xml.in
+    ${src}/packaging/packaging.cmake ${quoting}
     -- ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:kalkulator>)
 
 set(KALKULATOR_DIALOGUE ${KALKULATOR_E2E} --case option-then-result

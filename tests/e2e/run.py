@@ -8,7 +8,7 @@ give the options of each run of it. Both texts take Python string escapes
 (a literal " | " is \\x7c), {TEXT*N} stands for TEXT N times, and the
 expected output takes the program's texts from teksty.json ({menu}; {zly},
 the answer to a wrong option; each prompt by its key) and {nan}, the
-platform's text for 0/0. A program ending in .exe runs under Wine, where
+platform's text for 0/0; both take {poza}, the first number past the menu. A program ending in .exe runs under Wine, where
 --stack-kib cannot be set and the table is skipped (status 77). With
 --unwritable, the table gives what stderr holds, and the status must be 1.
 """
@@ -23,9 +23,11 @@ import sys
 with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "teksty.json"),
           encoding="ascii") as teksty:
     TEKSTY = json.load(teksty)
-MENU = "".join(line + "\n" for line in TEKSTY.pop("menu")) + "\n"
-PLACEHOLDERS = {"{menu}": MENU, "{zly}": TEKSTY.pop("numer") + "\n\n" + MENU}
-PLACEHOLDERS.update({"{" + key + "}": text for key, text in TEKSTY.items()})
+POZA = str(len(TEKSTY["menu"]) + 1)
+MENU = "".join(line + "\n" for line in TEKSTY["menu"]) + "\n"
+PLACEHOLDERS = {"{menu}": MENU, "{zly}": TEKSTY["numer"] + "\n\n" + MENU}
+PLACEHOLDERS.update({"{" + key + "}": text for key, text in TEKSTY.items()
+                     if key not in ("menu", "numer")})
 
 # 0/0 as glibc on x86 prints it, and MinGW-w64 and MSVC; --nan names others.
 NAN_TEXTS = {False: ["-nan"], True: ["nan", "-nan(ind)"]}
@@ -35,7 +37,7 @@ NAME = re.compile(r"^[A-Za-z0-9_.-]+$")
 
 
 def decode(text):
-    text = REPEAT.sub(lambda m: m.group(1) * int(m.group(2)), text)
+    text = REPEAT.sub(lambda m: m.group(1) * int(m.group(2)), text.replace("{poza}", POZA))
     return codecs.decode(text.encode("latin-1"), "unicode_escape").encode("latin-1")
 
 

@@ -294,7 +294,7 @@ run(zip, async (folder, work) => {
     await page.reload();
     await until('the menu on its side', showing(MENU_8));
     await phone(844, 176);
-    for (const wrong of ['', '9']) {
+    for (const wrong of ['', String(TEKSTY.menu.length + 1)]) {
       if (wrong) {
         await enter(wrong);
         await until('the menu again', (l) => l.includes(TEKSTY.numer) && l.includes(MENU_8));
