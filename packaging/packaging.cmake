@@ -149,13 +149,22 @@ elseif(NOT EMSCRIPTEN)
 endif()
 set(CPACK_PACKAGE_VENDOR "${KALKULATOR_AUTHORS}")
 set(CPACK_PACKAGE_CONTACT "${KALKULATOR_MAINTAINER}")
-set(CPACK_PACKAGE_DESCRIPTION [=[
-An interactive calculator with a Polish text interface in plain ASCII. It
-shows a menu of eight calculations: resistance, voltage and current by
-Ohm's law, power, the time constants of an RC and an RL circuit, the
-capacitance that a capacitor's three-digit code stands for, and the
-tolerance of its letter. It asks for the quantities, prints one result
-line and waits for one more entry before it exits.]=])
+# On lines of at most 72 characters, as package lists show them.
+string(REGEX REPLACE " +" ";" words "An interactive calculator with a Polish text interface in \
+plain ASCII. It shows a menu of eight calculations: ${KALKULATOR_SUMMARY_LOWER}. It asks for the \
+quantities, prints one result line and waits for one more entry before it exits.")
+list(POP_FRONT words line)
+set(CPACK_PACKAGE_DESCRIPTION "")
+foreach(word IN LISTS words)
+    string(LENGTH "${line} ${word}" length)
+    if(length GREATER 72)
+        string(APPEND CPACK_PACKAGE_DESCRIPTION "${line}\n")
+        set(line "${word}")
+    else()
+        string(APPEND line " ${word}")
+    endif()
+endforeach()
+string(APPEND CPACK_PACKAGE_DESCRIPTION "${line}")
 # Distributions' recipes, published beside the source release.
 if(NOT CMAKE_CROSSCOMPILING AND NOT EMSCRIPTEN AND NOT WIN32)
     include(packaging/recipes.cmake)
@@ -172,7 +181,7 @@ set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/cpack-pre-build.cmak
 set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/cpack-post-build.cmake)
 # What the scripts that cpack runs take from the build, as CPACK_KALKULATOR_*.
 set(CPACK_KALKULATOR_SOURCE_DIR ${PROJECT_SOURCE_DIR})
-foreach(name STATIC RECIPES ICONS NOTICES_FOUND ICON_PACKAGES DISPLAY_NAME AUTHORS LICENSE
+foreach(name STATIC RECIPES SUMMARY_PL ICONS NOTICES_FOUND ICON_PACKAGES DISPLAY_NAME AUTHORS LICENSE
         UUID_NAMESPACE PROGRAM_FILE LIBRARIES WIXL MSIBUILD FAKETIME ICO)
     set(CPACK_KALKULATOR_${name} "${KALKULATOR_${name}}")
 endforeach()

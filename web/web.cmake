@@ -40,10 +40,14 @@ set_property(TARGET kalkulator APPEND PROPERTY LINK_DEPENDS
 
 # The page in one folder of the build, as the zip holds it.
 set(KALKULATOR_PAGE_DIR ${PROJECT_BINARY_DIR}/page)
-# The page's and the manifest's names are the program's; the page is put
-# together from its template once the program is built (zloz.js).
-foreach(file index.html manifest.webmanifest)
-    configure_file(${web}/${file}.in ${PROJECT_BINARY_DIR}/web/${file} @ONLY)
+# The page's and the manifest's names and colours are the program's (the
+# title bar's is the icon's); the page is put together from its template
+# and styles once the program is built (zloz.js).
+set(KALKULATOR_THEME_COLOR "#3b4b5c")
+set(KALKULATOR_BACKGROUND_COLOR "#2b3440")
+foreach(file index.html.in manifest.webmanifest.in page.css)
+    string(REGEX REPLACE "\\.in$" "" configured ${file})
+    configure_file(${web}/${file} ${PROJECT_BINARY_DIR}/web/${configured} @ONLY)
 endforeach()
 set(page_sources ${PROJECT_BINARY_DIR}/web/manifest.webmanifest)
 list(TRANSFORM page_sources REPLACE "^.*/" "" OUTPUT_VARIABLE page_files)
@@ -56,7 +60,7 @@ if(KALKULATOR_ICONS)
     string(REGEX REPLACE "^.*<svg[^>]*>(.*)</svg>.*$" "\\1" drawing "${drawing}")
     file(WRITE ${PROJECT_BINARY_DIR}/icons/maskowalna.svg
         "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
-        "viewBox=\"0 0 256 256\"><rect width=\"256\" height=\"256\" fill=\"#2b3440\"/>"
+        "viewBox=\"0 0 256 256\"><rect width=\"256\" height=\"256\" fill=\"${KALKULATOR_BACKGROUND_COLOR}\"/>"
         "<g transform=\"translate(51.2 51.2) scale(0.6)\">${drawing}</g></svg>\n")
     kalkulator_draw_icon(${KALKULATOR_ICON_SVG} 192 ${KALKULATOR_PAGE_DIR}/kalkulator-192.png)
     kalkulator_draw_icon(${KALKULATOR_ICON_SVG} 512 ${KALKULATOR_PAGE_DIR}/kalkulator-512.png)
@@ -73,11 +77,13 @@ add_custom_command(OUTPUT ${page_copies} ${KALKULATOR_PAGE_DIR}/index.html
     COMMAND ${CMAKE_COMMAND} -E copy ${page_sources} ${KALKULATOR_PAGE_DIR}
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:kalkulator> ${KALKULATOR_PAGE_DIR}
     COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} ${web}/zloz.js ${PROJECT_BINARY_DIR}/web/index.html
-        ${web}/page.css ${web}/ekran.js $<TARGET_FILE:kalkulator> ${KALKULATOR_PAGE_DIR}/index.html
+        ${PROJECT_BINARY_DIR}/web/page.css ${web}/ekran.js $<TARGET_FILE:kalkulator>
+        ${KALKULATOR_PAGE_DIR}/index.html
     COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${web}/sw.js.in -DOUTPUT=${service_worker}
         -DDIR=${KALKULATOR_PAGE_DIR} "-DFILES=${page_files}" -DVERSION=${PROJECT_VERSION}
         -P ${web}/service-worker.cmake
-    DEPENDS ${page_sources} ${PROJECT_BINARY_DIR}/web/index.html ${web}/page.css ${web}/ekran.js
+    DEPENDS ${page_sources} ${PROJECT_BINARY_DIR}/web/index.html ${PROJECT_BINARY_DIR}/web/page.css
+        ${web}/ekran.js
         ${web}/zloz.js
         ${web}/sw.js.in ${web}/service-worker.cmake kalkulator
         ${KALKULATOR_ICON_SVG}

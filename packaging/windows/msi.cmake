@@ -26,8 +26,8 @@ set(name "${CPACK_KALKULATOR_DISPLAY_NAME}")
 set(texts
     "UPDATE Property SET Value='${name}' WHERE Property='ProductName'"
     "UPDATE Feature SET Title='${name}' WHERE Feature='Complete'"
-    "UPDATE Shortcut SET Name='${name}', Description='Rezystancja, napięcie, prąd, moc, \
-stałe czasowe RC i RL, kody i tolerancje kondensatorów' WHERE Shortcut='ProgramShortcut'"
+    "UPDATE Shortcut SET Name='${name}', Description='${CPACK_KALKULATOR_SUMMARY_PL}' \
+WHERE Shortcut='ProgramShortcut'"
     "UPDATE Shortcut SET Name='${name} - instrukcja', Description='Jak korzystać z programu' \
 WHERE Shortcut='GuideShortcut'"
     "UPDATE LaunchCondition SET Description='Zainstalowana jest już nowsza wersja programu \

@@ -12,9 +12,12 @@ that each shows exactly what the program prints, as a user would read it:
 In every file named, documents and the rest alike (the fuzzer's source and
 seeds, the metadata): each text in the program's style ("Prosze ...",
 "kalkulator: ...", a menu line) is one of the program's texts, and the
-number of calculations ("eight calculations", "1 to 8") is the menu's.
+number of calculations ("eight calculations", "1 to 8") is the menu's. A
+Markdown document holds each --summary whole, and quotes the program's
+display name, --name, as it is.
 
-Usage: dokumenty.py FILE... -- COMMAND...   (the program, with what runs it)
+Usage: dokumenty.py [--summary TEXT]... [--name NAME] FILE... -- COMMAND...
+  (COMMAND: the program, with what runs it)
 """
 import os
 import re
@@ -132,6 +135,16 @@ def guide(path, text):
     return failures
 
 
+def markdown_names(path, text, summaries, name):
+    flat = " ".join(text.split())
+    failures = [f"{path} does not say {summary!r}" for summary in summaries
+                if " ".join(summary.split()) not in flat]
+    first = re.escape(name.split()[0])
+    return failures + [f"{path} names the program {found!r}, not {name!r}"
+                       for found in re.findall(rf'"({first} [^"]*)"', flat)
+                       if not found.startswith(name)]
+
+
 def quoted(path, text):
     """The program's texts and number of calculations, wherever quoted."""
     flat = " ".join(text.replace("\\ ", " ").replace("\\-", "-").split())
@@ -148,7 +161,16 @@ def quoted(path, text):
 
 def main():
     split = sys.argv.index("--")
-    documents, COMMAND[:] = sys.argv[1:split], sys.argv[split + 1:]
+    arguments, COMMAND[:] = sys.argv[1:split], sys.argv[split + 1:]
+    summaries, name, documents = [], None, []
+    while arguments:
+        argument = arguments.pop(0)
+        if argument == "--summary":
+            summaries.append(arguments.pop(0))
+        elif argument == "--name":
+            name = arguments.pop(0)
+        else:
+            documents.append(argument)
     failed = 0
     for path in documents:
         with open(path, encoding="utf-8-sig", errors="replace") as document:
@@ -156,6 +178,8 @@ def main():
         kinds = {".md": markdown, ".1": manual, "CZYTAJ": guide}
         kind = next((kind for part, kind in kinds.items() if part in path), lambda *_: [])
         failures = kind(path, text) + quoted(path, text)
+        if path.endswith(".md") and name:
+            failures += markdown_names(path, text, summaries, name)
         for failure in failures:
             print(failure)
         failed += bool(failures)
