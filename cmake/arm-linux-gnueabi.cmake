@@ -2,7 +2,5 @@
 # so it runs on ARMv6 (Pi 1, Zero) and later, armel or armhf alike. Tested
 # under qemu-user as the Pi 1's ARM1176 and again as a Cortex-A7 (Pi 2).
 set(CMAKE_SYSTEM_PROCESSOR arm)
-set(kalkulator_triple arm-linux-gnueabi)
-set(kalkulator_qemu qemu-arm)
-set(kalkulator_qemu_cpus arm1176 cortex-a7)
-include(${CMAKE_CURRENT_LIST_DIR}/linux-cross.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/cross.cmake)
+kalkulator_linux_cross(arm-linux-gnueabi qemu-arm arm1176 cortex-a7)

@@ -2,12 +2,9 @@
 # Installs with apt-get what a Debian machine lacks, then configures, builds
 # (warnings as errors) and tests each preset.
 #
-# Usage: tests/run-all.sh [PRESET...]   (default: every preset below)
+# Usage: tests/run-all.sh [PRESET...]   (default: every configure preset)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-
-presets=("$@")
-[ ${#presets[@]} -gt 0 ] || presets=(dev asan fuzz release windows linux-arm64 linux-armhf web)
 
 packages=(cmake g++ make python3 git clang libclang-rt-14-dev clang-tidy clang-format cppcheck
     g++-mingw-w64-x86-64-posix wine64 binutils-mingw-w64-x86-64
@@ -30,6 +27,10 @@ if [ ${#missing[@]} -gt 0 ]; then
     "${sudo[@]}" apt-get update -qq
     "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
+
+presets=("$@")
+[ ${#presets[@]} -gt 0 ] ||
+    mapfile -t presets < <(cmake --list-presets=configure | sed -n 's/^ *"\([^"]*\)".*/\1/p')
 
 # The browser driver of the page's tests and the validator of the packages'
 # bills of materials, as pinned.

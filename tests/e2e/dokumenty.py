@@ -26,7 +26,7 @@ import subprocess
 import sys
 import tempfile
 
-from run import MENU, POZA, TEKSTY, as_text
+from tabela import MENU, POZA, TEKSTY, as_text
 
 # The program's texts as prose quotes them: on one line, no trailing blank.
 TEXTS = sorted({" ".join(text.split()) for key, value in TEKSTY.items()

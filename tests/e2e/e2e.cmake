@@ -1,7 +1,7 @@
-# End-to-end: each run of a table in this folder (run.py) compares the whole
+# End-to-end: each run of a table in this folder (tabela.py) compares the whole
 # output of each row, byte for byte. Sets KALKULATOR_E2E, the driver, and
 # KALKULATOR_DIALOGUE, one dialogue of the program whose path it is given.
-set(KALKULATOR_E2E ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/run.py)
+set(KALKULATOR_E2E ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/tabela.py)
 # 0/0 is a negative not-a-number on x86 alone: elsewhere glibc prints "nan".
 if(NOT CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86|x86_64|AMD64|amd64|i.86)$")
     list(APPEND KALKULATOR_E2E --nan nan)
@@ -9,7 +9,8 @@ endif()
 file(GLOB e2e_tables CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.table)
 
 # Every table's runs, as tests named e2e.TABLE[-RUN]SUFFIX, of the program
-# started by the command that follows (an emulator, or none).
+# started by the command that follows (an emulator, or none). Reads this
+# file's e2e_tables and KALKULATOR_E2E.
 function(kalkulator_e2e_tables suffix)
     foreach(table IN LISTS e2e_tables)
         get_filename_component(group ${table} NAME_WE)

@@ -1,6 +1,7 @@
 # kalkulator_package_tests(DIALOGUE...): the packages that cpack makes (the
 # `packages` fixture, KALKULATOR_PACKAGES) as a user gets them, their program
-# running DIALOGUE; and made again byte for byte elsewhere.
+# running DIALOGUE; and made again byte for byte elsewhere. Reads what
+# packaging/packaging.cmake sets for the tests, and the names of the build.
 function(kalkulator_package_tests)
     set(bin ${PROJECT_BINARY_DIR})
     set(here ${CMAKE_CURRENT_FUNCTION_LIST_DIR})

@@ -15,7 +15,7 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from run import MENU, PLACEHOLDERS, POZA  # noqa: E402
+from tabela import MENU, PLACEHOLDERS, POZA  # noqa: E402
 
 PROGRAM = None
 CLEAR = b"\x1b[H\x1b[2J\x1b[3J"

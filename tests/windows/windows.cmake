@@ -1,7 +1,9 @@
 # kalkulator_windows_tests(DIALOGUE...): what the .exe carries, and the
-# installer as administrators use it, the installed program running DIALOGUE.
-# Called last: every test before it then runs under one Wine server, in a
-# prefix in the build folder, away from the developer's own ~/.wine.
+# installer as administrators use it, the installed program running DIALOGUE;
+# and every test of the folder, once all are there, under one Wine server, in
+# a prefix in the build folder, away from the developer's own ~/.wine.
+# Reads the build's KALKULATOR_PACKAGES, _PACKAGE_PRESET, _DISPLAY_NAME,
+# _AUTHORS, _ICONS and _ICO.
 function(kalkulator_windows_tests)
     set(here ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
     add_test(NAME windows.exe COMMAND ${Python3_EXECUTABLE} ${here}/exe.py ${CMAKE_OBJDUMP}
@@ -10,6 +12,7 @@ function(kalkulator_windows_tests)
     if(NOT CMAKE_CROSSCOMPILING_EMULATOR MATCHES "wine")
         return()
     endif()
+    cmake_language(DEFER CALL kalkulator_wine_fixture)
 
     # The installer, each scenario in a Wine prefix of its own, with a version
     # just before this one and the next one beside it.
@@ -48,7 +51,11 @@ function(kalkulator_windows_tests)
         set_property(TEST ${scenarios} APPEND PROPERTY ENVIRONMENT
             "KALKULATOR_NAME=${KALKULATOR_DISPLAY_NAME}" "KALKULATOR_PUBLISHER=${KALKULATOR_AUTHORS}")
     endif()
+endfunction()
 
+# Every test of the folder under one Wine server: called at its end.
+function(kalkulator_wine_fixture)
+    set(here ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
     find_program(KALKULATOR_WINESERVER NAMES wineserver64 wineserver PATHS /usr/lib/wine)
     set(wine_server sh ${here}/wine-server.sh)
     add_test(NAME wine.start
