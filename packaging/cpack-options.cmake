@@ -8,7 +8,7 @@ if(NOT CPACK_KALKULATOR_ICONS)
 endif()
 if(NOT CPACK_KALKULATOR_STATIC)
     message(FATAL_ERROR "cpack packages the static program (-DKALKULATOR_STATIC=ON); a "
-        "distribution builds its own packages with packaging/debian or packaging/linux/kalkulator.spec.in")
+        "distribution builds its own packages with packaging/debian or packaging/linux/kalkulator-rpm.in")
 endif()
 if(NOT CPACK_KALKULATOR_NOTICES_FOUND)
     message(FATAL_ERROR "The packages carry the licence notices of the libraries linked into "

@@ -1,6 +1,6 @@
 # The recipes by which distributions build kalkulator from its source
 # release, linked with their libraries and built with their flags: a Debian
-# source package's debian/ folder and an RPM spec, made for this version in
+# source package's debian/ folder and rpmbuild's recipe, made for this version in
 # KALKULATOR_RECIPES and published beside the source release
 # (packaging/source-release.cmake).
 
@@ -42,6 +42,6 @@ function(kalkulator_recipes recipes)
 
     set(rpm_changelog "${KALKULATOR_RPM_CHANGELOG}")
     string(STRIP "${rpm_changelog}" rpm_changelog)
-    configure_file(${here}/linux/kalkulator.spec.in ${recipes}/${PROJECT_NAME}.spec @ONLY)
+    configure_file(${here}/linux/kalkulator-rpm.in ${recipes}/${PROJECT_NAME}.spec @ONLY)
 endfunction()
 kalkulator_recipes(${KALKULATOR_RECIPES})

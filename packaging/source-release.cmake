@@ -53,8 +53,8 @@ set(CPACK_EXTERNAL_BUILT_PACKAGES ${archive})
 # Beside it, the distributions' recipes of this version, where the build
 # made them (packaging/recipes.cmake).
 if(CPACK_KALKULATOR_RECIPES)
-    set(spec ${CPACK_TOPLEVEL_DIRECTORY}/${name}.spec)
-    file(COPY_FILE ${CPACK_KALKULATOR_RECIPES}/${CPACK_PACKAGE_NAME}.spec ${spec})
+    set(rpm ${CPACK_TOPLEVEL_DIRECTORY}/${name}.spec)
+    file(COPY_FILE ${CPACK_KALKULATOR_RECIPES}/${CPACK_PACKAGE_NAME}.spec ${rpm})
     set(debian ${CPACK_PACKAGE_NAME}_${CPACK_PACKAGE_VERSION}-1.debian.tar.xz)
     set(debian ${CPACK_TOPLEVEL_DIRECTORY}/${debian})
     kalkulator_run(
@@ -64,5 +64,5 @@ if(CPACK_KALKULATOR_RECIPES)
             -C ${CPACK_KALKULATOR_RECIPES} -cf - debian
         COMMAND xz -9 -T1
         OUTPUT_FILE ${debian})
-    list(APPEND CPACK_EXTERNAL_BUILT_PACKAGES ${spec} ${debian})
+    list(APPEND CPACK_EXTERNAL_BUILT_PACKAGES ${rpm} ${debian})
 endif()

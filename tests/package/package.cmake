@@ -49,9 +49,9 @@ function(kalkulator_package_tests)
                     COMMAND sh ${here}/recipe.sh deb ${release} ${made})
                 set_tests_properties(package.debian-source PROPERTIES SKIP_RETURN_CODE 77)
             elseif(package MATCHES "\\.spec$")
-                add_test(NAME package.rpm-spec COMMAND sh ${here}/recipe.sh rpm ${release} ${made}
+                add_test(NAME package.rpm-recipe COMMAND sh ${here}/recipe.sh rpm ${release} ${made}
                     ${PROJECT_SOURCE_DIR}/packaging/linux/rpmlint.toml)
-                set_tests_properties(package.rpm-spec PROPERTIES SKIP_RETURN_CODE 77)
+                set_tests_properties(package.rpm-recipe PROPERTIES SKIP_RETURN_CODE 77)
             elseif(package MATCHES "\\.deb$")
                 add_test(NAME package.deb COMMAND ${unpacked} ${made} ${CMAKE_NM}
                     usr/bin/kalkulator ${deb_docs} ${dialogue})

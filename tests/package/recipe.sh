@@ -4,11 +4,11 @@
 # with the distribution's flags and its tests; the packages made lint clean.
 #   deb: the Debian source package (the release as its .orig.tar.gz, the
 #        recipe as debian/), built and linted with dpkg-buildpackage, lintian;
-#   rpm: the spec, built with rpmbuild -ba as on Fedora, with its debuginfo
+#   rpm: rpmbuild's recipe, built with rpmbuild -ba as on Fedora, with its debuginfo
 #        and debugsource packages, linted with rpmlint and RPMLINT_CONFIG.
 #
 # Usage: recipe.sh deb SOURCE_RELEASE DEBIAN_TAR
-#        recipe.sh rpm SOURCE_RELEASE SPEC RPMLINT_CONFIG
+#        recipe.sh rpm SOURCE_RELEASE RPM_RECIPE RPMLINT_CONFIG
 set -eu
 kind=$1 release=$2 recipe=$3
 here=$(cd "$(dirname "$0")" && pwd)
@@ -30,14 +30,14 @@ if [ "$kind" = deb ]; then
 else
     mkdir -p "$work/SOURCES" "$work/SPECS"
     cp "$release" "$work/SOURCES"
-    spec=$work/SPECS/$(echo "$name" | sed 's/-[^-]*$//').spec # as its packagers keep it
-    cp "$recipe" "$spec"
+    kept=$work/SPECS/$(echo "$name" | sed 's/-[^-]*$//').spec # as its packagers keep it
+    cp "$recipe" "$kept"
     # The build needs are Fedora's packages, which rpm does not know here.
-    rpmbuild -ba --nodeps --load "$here/fedora.macros" --define "_topdir $work" "$spec" \
+    rpmbuild -ba --nodeps --load "$here/fedora.macros" --define "_topdir $work" "$kept" \
         >"$work/build.log" 2>&1 || fail "rpmbuild failed"
     for part in debuginfo debugsource; do
         ls "$work"/RPMS/*/*-"$part"-* >/dev/null 2>&1 || fail "no $part package"
     done
     # The debug packages are rpm's own making.
-    rpmlint -c "$4" "$work"/RPMS/*/"$name"-*.rpm "$work"/SRPMS/*.rpm "$spec"
+    rpmlint -c "$4" "$work"/RPMS/*/"$name"-*.rpm "$work"/SRPMS/*.rpm "$kept"
 fi
