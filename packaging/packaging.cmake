@@ -130,10 +130,13 @@ elseif(NOT EMSCRIPTEN)
     set(CPACK_GENERATOR TGZ DEB)
     set(KALKULATOR_PACKAGES ${KALKULATOR_PACKAGE_NAME}.tar.gz
         ${PROJECT_NAME}_${PROJECT_VERSION}_${kalkulator_deb_arch}.deb)
-    # The source release once, beside the packages for the build's own processor.
+    # The source release once, beside the packages for the build's own
+    # processor, and the distributions' recipes beside it.
     if(NOT CMAKE_CROSSCOMPILING)
+        set(kalkulator_recipes TRUE)
         list(APPEND CPACK_GENERATOR External)
-        list(APPEND KALKULATOR_PACKAGES ${CPACK_SOURCE_PACKAGE_FILE_NAME}.tar.gz)
+        list(APPEND KALKULATOR_PACKAGES ${CPACK_SOURCE_PACKAGE_FILE_NAME}.tar.gz
+            ${CPACK_SOURCE_PACKAGE_FILE_NAME}.spec ${PROJECT_NAME}_${PROJECT_VERSION}-1.debian.tar.xz)
         set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${PROJECT_SOURCE_DIR}/packaging/source-release.cmake)
     endif()
     if(kalkulator_rpm_arch)
@@ -165,11 +168,8 @@ foreach(word IN LISTS words)
     endif()
 endforeach()
 string(APPEND CPACK_PACKAGE_DESCRIPTION "${line}")
-# Distributions' recipes, published beside the source release.
-if(NOT CMAKE_CROSSCOMPILING AND NOT EMSCRIPTEN AND NOT WIN32)
+if(kalkulator_recipes) # after the description, which they carry
     include(packaging/recipes.cmake)
-    list(APPEND KALKULATOR_PACKAGES ${PROJECT_NAME}-${PROJECT_VERSION}.spec
-        ${PROJECT_NAME}_${PROJECT_VERSION}-1.debian.tar.xz)
 endif()
 if(NOT EMSCRIPTEN) # a page has nothing to strip
     set(CPACK_STRIP_FILES ON)

@@ -19,6 +19,7 @@ display name, --name, as it is.
 Usage: dokumenty.py [--summary TEXT]... [--name NAME] FILE... -- COMMAND...
   (COMMAND: the program, with what runs it)
 """
+import argparse
 import os
 import re
 import shlex
@@ -161,25 +162,22 @@ def quoted(path, text):
 
 def main():
     split = sys.argv.index("--")
-    arguments, COMMAND[:] = sys.argv[1:split], sys.argv[split + 1:]
-    summaries, name, documents = [], None, []
-    while arguments:
-        argument = arguments.pop(0)
-        if argument == "--summary":
-            summaries.append(arguments.pop(0))
-        elif argument == "--name":
-            name = arguments.pop(0)
-        else:
-            documents.append(argument)
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--summary", action="append", default=[])
+    parser.add_argument("--name")
+    parser.add_argument("documents", nargs="+")
+    arguments = parser.parse_args(sys.argv[1:split])
+    COMMAND[:] = sys.argv[split + 1:]
+    documents = arguments.documents
+    kinds = {".md": markdown, ".1": manual, "CZYTAJ": guide}
     failed = 0
     for path in documents:
         with open(path, encoding="utf-8-sig", errors="replace") as document:
             text = document.read()
-        kinds = {".md": markdown, ".1": manual, "CZYTAJ": guide}
         kind = next((kind for part, kind in kinds.items() if part in path), lambda *_: [])
         failures = kind(path, text) + quoted(path, text)
-        if path.endswith(".md") and name:
-            failures += markdown_names(path, text, summaries, name)
+        if path.endswith(".md") and arguments.name:
+            failures += markdown_names(path, text, arguments.summary, arguments.name)
         for failure in failures:
             print(failure)
         failed += bool(failures)
