@@ -1,17 +1,14 @@
-# The licence notices of the runtimes linked into the program, in one file,
-# KALKULATOR_NOTICES: the compiler says where they are, Debian which package
-# holds them, and its copyright file the terms. Without dpkg the program
-# builds, and cpack refuses. The same look-up sets, so that none disagree:
+# The licence notices of the runtimes linked in, KALKULATOR_NOTICES: the
+# compiler says where they are, Debian which package holds them and its
+# copyright file the terms (without dpkg, cpack refuses). Also sets:
 #   KALKULATOR_NOTICES_FOUND   whether the notices could be written
 #   KALKULATOR_LIBRARIES       "library|Debian package|version|arch|SPDX licence"
 #   KALKULATOR_BUILT_USING     the .deb's Built-Using, the linked code's sources
 #   KALKULATOR_LIBC_SOURCES    of them, the C library's
 #   KALKULATOR_PROGRAM_FILE    the program's file name
 #   KALKULATOR_LINKING_TERMS   what the copyright file says of the libraries,
-#   KALKULATOR_DYNAMIC_TERMS   and what it says of a dynamic program
-# A program linked with the system's libraries (a distribution's build)
-# holds none of their code: it has no notices, and its packages are the
-# distribution's.
+#   KALKULATOR_DYNAMIC_TERMS   and what it says of a dynamic program, which
+# holds none of their code: it has no notices (a distribution's build).
 
 set(KALKULATOR_NOTICES ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
 set(KALKULATOR_NOTICES_FOUND FALSE)
@@ -30,7 +27,7 @@ Debian's packages).")
 set(linked)
 set(names)
 if(EMSCRIPTEN)
-    list(APPEND linked ${EMSCRIPTEN_ROOT_PATH}/system/lib) # musl, libc++, libc++abi, compiler-rt
+    set(linked ${EMSCRIPTEN_ROOT_PATH}/system/lib) # musl, libc++, libc++abi, compiler-rt
 elseif(WIN32)
     set(names libstdc++.a libgcc.a libmingwex.a libwinpthread.a)
 else()
@@ -57,40 +54,32 @@ function(kalkulator_spdx_licence variable copyright)
     string(REGEX REPLACE "\n[ \t]*\n" ";" paragraphs "${text}")
     set(licences)
     foreach(paragraph IN LISTS paragraphs)
-        if(paragraph MATCHES "^Files:[ \n]+debian/" OR NOT paragraph MATCHES "^Files:")
-            continue()
-        endif()
-        if(paragraph MATCHES "\nLicense: *([^\n]+)")
+        if(paragraph MATCHES "^Files:" AND NOT paragraph MATCHES "^Files:[ \n]+debian/"
+                AND paragraph MATCHES "\nLicense: *([^\n]+)")
             list(APPEND licences "${CMAKE_MATCH_1}")
         endif()
     endforeach()
     list(REMOVE_DUPLICATES licences)
-    list(LENGTH licences count)
-    if(NOT count EQUAL 1)
+    if(licences MATCHES ";") # more than one
         return()
     endif()
-    # Debian's name=SPDX's, or one name for both.
-    foreach(name Expat=MIT BSD-2-clause=BSD-2-Clause BSD-3-clause=BSD-3-Clause
+    string(REPLACE " " ";" words "${licences}")
+    # Debian's name=SPDX's; a word without one has no SPDX name.
+    foreach(pair Expat=MIT BSD-2-clause=BSD-2-Clause BSD-3-clause=BSD-3-Clause
             LGPL-2.1+=LGPL-2.1-or-later LGPL-2.1=LGPL-2.1-only GPL-2+=GPL-2.0-or-later
-            GPL-2=GPL-2.0-only GPL-3+=GPL-3.0-or-later Apache-2.0 ISC MIT NCSA Zlib ZPL-2.1)
-        string(REGEX MATCH "^([^=]+)=?(.*)$" pair ${name})
-        set(spdx_${CMAKE_MATCH_1} ${CMAKE_MATCH_1})
-        if(CMAKE_MATCH_2)
-            set(spdx_${CMAKE_MATCH_1} ${CMAKE_MATCH_2})
-        endif()
+            GPL-2=GPL-2.0-only GPL-3+=GPL-3.0-or-later Apache-2.0=Apache-2.0 ISC=ISC MIT=MIT
+            NCSA=NCSA Zlib=Zlib ZPL-2.1=ZPL-2.1 or=OR and=AND)
+        string(REGEX MATCH "^(.*)=(.*)$" pair ${pair})
+        set(spdx_${CMAKE_MATCH_1} ${CMAKE_MATCH_2})
     endforeach()
-    string(REGEX REPLACE " (or|and) " ";\\1;" words "${licences}")
-    set(expression "")
+    set(expression)
     foreach(word IN LISTS words)
-        if(word STREQUAL "or" OR word STREQUAL "and")
-            string(TOUPPER " ${word} " word)
-        elseif(DEFINED spdx_${word})
-            set(word ${spdx_${word}})
-        else()
-            return() # a licence that SPDX has no name for
+        if(NOT DEFINED spdx_${word})
+            return()
         endif()
-        string(APPEND expression "${word}")
+        list(APPEND expression ${spdx_${word}})
     endforeach()
+    list(JOIN expression " " expression)
     set(${variable} "${expression}" PARENT_SCOPE)
 endfunction()
 

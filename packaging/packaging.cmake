@@ -1,12 +1,8 @@
 # What is installed, and the packages that cpack makes of it, each the same
 # bytes from the same sources (packaging/cpack-*.cmake), its bill beside it.
-# Sets, for the tests:
-#   KALKULATOR_PACKAGES      the packages' file names in the build folder:
-#                            the tar.gz, the .deb, the RPM where rpmbuild and
-#                            the processor allow, the source release on the
-#                            build's own; the zip and the MSI; the page's zip
-#   KALKULATOR_PACKAGE_NAME  the archives' name, and the one folder they hold
-#   KALKULATOR_DESKTOP_ENTRY, KALKULATOR_METAINFO  the desktop files (Linux)
+# Sets, for the tests, KALKULATOR_PACKAGES (the packages' file names in the
+# build folder), KALKULATOR_PACKAGE_NAME (the archives' name, and the one
+# folder they hold) and, on Linux, KALKULATOR_DESKTOP_ENTRY and _METAINFO.
 
 # Every UUID of the packages follows from this and a name; the MSI's upgrade
 # code, which tells Windows that a later version replaces this one, is it.
@@ -14,11 +10,8 @@ set(KALKULATOR_UUID_NAMESPACE 6F1C2A4E-9B3D-4E57-8A60-2D4B7C9E1F35)
 
 include(packaging/notices.cmake)
 if(KALKULATOR_NOTICES_FOUND)
-    if(EMSCRIPTEN OR WIN32)
-        install(FILES ${KALKULATOR_NOTICES} DESTINATION .)
-    else()
-        install(FILES ${KALKULATOR_NOTICES} DESTINATION ${CMAKE_INSTALL_DOCDIR})
-    endif()
+    install(FILES ${KALKULATOR_NOTICES}
+        DESTINATION $<IF:$<BOOL:${EMSCRIPTEN}${WIN32}>,.,${CMAKE_INSTALL_DOCDIR}>)
 endif()
 
 if(EMSCRIPTEN)
@@ -49,10 +42,7 @@ else()
     find_program(KALKULATOR_GZIP gzip REQUIRED)
     foreach(file kalkulator.1 pl/kalkulator.1 changelog)
         execute_process(COMMAND ${KALKULATOR_GZIP} -9 -n -c ${PROJECT_BINARY_DIR}/${file}
-            OUTPUT_FILE ${PROJECT_BINARY_DIR}/${file}.gz RESULT_VARIABLE result)
-        if(NOT result EQUAL 0)
-            message(FATAL_ERROR "gzip ${file} failed")
-        endif()
+            OUTPUT_FILE ${PROJECT_BINARY_DIR}/${file}.gz COMMAND_ERROR_IS_FATAL ANY)
     endforeach()
     install(FILES ${PROJECT_BINARY_DIR}/kalkulator.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
     install(FILES ${PROJECT_BINARY_DIR}/pl/kalkulator.1.gz
@@ -218,17 +208,15 @@ set(CPACK_RPM_SPEC_MORE_DEFINE "%define packager ${KALKULATOR_MAINTAINER}
 %define _buildhost reproducible
 %define use_source_date_epoch_as_buildtime 1
 %define clamp_mtime_to_source_date_epoch 1")
-set(system_folders /usr/${CMAKE_INSTALL_MANDIR} /usr/${CMAKE_INSTALL_MANDIR}/man1
-    /usr/${CMAKE_INSTALL_MANDIR}/pl /usr/${CMAKE_INSTALL_MANDIR}/pl/man1
-    /usr/${CMAKE_INSTALL_DATADIR}/applications /usr/${CMAKE_INSTALL_DATADIR}/metainfo
-    /usr/${CMAKE_INSTALL_DATADIR}/icons /usr/${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+set(system_folders ${CMAKE_INSTALL_MANDIR} ${CMAKE_INSTALL_MANDIR}/man1 ${CMAKE_INSTALL_MANDIR}/pl
+    ${CMAKE_INSTALL_MANDIR}/pl/man1 ${CMAKE_INSTALL_DATADIR}/applications
+    ${CMAKE_INSTALL_DATADIR}/metainfo ${CMAKE_INSTALL_DATADIR}/icons
+    ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 foreach(size IN LISTS KALKULATOR_ICON_SIZES ITEMS scalable)
-    if(NOT size STREQUAL "scalable")
-        set(size ${size}x${size})
-    endif()
-    list(APPEND system_folders /usr/${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}
-        /usr/${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}/apps)
+    string(REGEX REPLACE "^[0-9]+$" "\\0x\\0" size ${size})
+    list(APPEND system_folders ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}
+        ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}/apps)
 endforeach()
-set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION ${system_folders})
+list(TRANSFORM system_folders PREPEND /usr/ OUTPUT_VARIABLE CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION)
 
 include(CPack)

@@ -2,19 +2,16 @@
 """Runs every example of the documents through the built program and checks
 that each shows exactly what the program prints, as a user would read it:
 - Markdown: the fenced block after "<!-- dialog: ENTRIES -->", a session in
-  which ENTRIES are typed, each at the end of a line; "dialog dalej" goes on
-  with the session of the block before.
+  which ENTRIES are typed at line ends ("dialog dalej" goes on from before);
+  it holds each --summary whole and the display name, --name, as it is.
 - A manual page: each .nf block, "$ COMMAND" run in the shell with the
-  entries in bold, or else the menu; a line "..." stands for any lines. A
-  translation shows the same blocks and list items as the first page.
-- The Windows guide: the menu as its indented lines quote it, and in an
-  option's row each "np. A i B dają „RESULT”" (or "A daje „RESULT”").
-In every file named, documents and the rest alike (the fuzzer's source and
-seeds, the metadata): each text in the program's style ("Prosze ...",
-"kalkulator: ...", a menu line) is one of the program's texts, and the
-number of calculations ("eight calculations", "1 to 8") is the menu's. A
-Markdown document holds each --summary whole, and quotes the program's
-display name, --name, as it is.
+  entries in bold, or else the menu ("..." stands for any lines); a
+  translation has the same blocks and list items as the first page.
+- The Windows guide: the menu in its indented lines, and in an option's row
+  each "np. A i B dają „RESULT”" (or "A daje „RESULT”").
+In every file: each text in the program's style ("Prosze ...", "kalkulator:
+...", a menu line) is the program's, and the number of calculations ("eight
+calculations", "1 to 8") the menu's.
 
 Usage: dokumenty.py [--summary TEXT]... [--name NAME] FILE... -- COMMAND...
   (COMMAND: the program, with what runs it)

@@ -2,15 +2,14 @@
 """Runs kalkulator on the input of each row of a case table and checks that it
 prints exactly the expected output, nothing on stderr, and exits with 0.
 
-A table holds one case per line, "name | input | expected output"; blank
-lines and lines starting with # are skipped, and "#:" lines of its header
-give the options of each run of it. Both texts take Python string escapes
-(a literal " | " is \\x7c), {TEXT*N} stands for TEXT N times, and the
-expected output takes the program's texts from teksty.json ({menu}; {zly},
-the answer to a wrong option; each prompt by its key) and {nan}, the
-platform's text for 0/0; both take {poza}, the first number past the menu. A program ending in .exe runs under Wine, where
---stack-kib cannot be set and the table is skipped (status 77). With
---unwritable, the table gives what stderr holds, and the status must be 1.
+A row is "name | input | expected output"; lines starting with # are
+comments, "#:" ones give the options of each run of the table. Both texts
+take Python string escapes (" | " is \\x7c), {TEXT*N} for TEXT N times and
+{poza}, the first number past the menu; the output also the program's texts
+from teksty.json ({menu}; {zly}, the answer to a wrong option; each prompt
+by its key) and {nan}, the platform's 0/0. Under Wine (a program ending in
+.exe) --stack-kib cannot be set: skipped (77). With --unwritable, the table
+gives stderr, and the status must be 1.
 """
 import argparse
 import codecs
@@ -66,8 +65,7 @@ def read_table(path, nans):
 
 
 def as_text(stream, windows):
-    # Text mode on Windows ends lines with CRLF, and cls writes a form feed
-    # when its output is redirected.
+    """Windows' text mode ends lines with CRLF; cls, redirected, writes a form feed."""
     return stream.replace(b"\r\n", b"\n").replace(b"\f", b"") if windows else stream
 
 
@@ -92,7 +90,6 @@ def run_case(command, windows, given, expected, stack_kib, unwritable):
     finally:
         if stdout is not subprocess.PIPE:
             stdout.close()
-    # Where nothing can be written, the table gives stderr, and the run fails.
     stream, status = ("stderr", 1) if unwritable else ("stdout", 0)
     out = as_text(getattr(result, stream), windows)
     failures = []
@@ -114,10 +111,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("table")
     parser.add_argument("--case", help="run only this case")
-    parser.add_argument("--stack-kib", type=int,
-                        help="run the program with at most this much stack, in KiB")
-    parser.add_argument("--nan", action="append",
-                        help="the platform's text for 0/0, if not one of NAN_TEXTS")
+    parser.add_argument("--stack-kib", type=int, help="the program's stack, in KiB")
+    parser.add_argument("--nan", action="append", help="0/0's text, if not one of NAN_TEXTS")
     parser.add_argument("--unwritable", choices=["full", "closed"],
                         help="standard output is /dev/full or closed; the table gives stderr")
     parser.add_argument("command", nargs="+", help="the program and its arguments, after --")
@@ -132,9 +127,7 @@ def main():
         args.stack_kib = None
     elif program.startswith("node"):
         args.stack_kib = None
-        if args.unwritable == "closed":
-            # Node opens /dev/null in place of a closed descriptor before the
-            # program starts.
+        if args.unwritable == "closed":  # Node opens /dev/null in its place
             print(f"{args.table}: Node never leaves standard output closed; skipped")
             return 77
     cases = read_table(args.table, args.nan or NAN_TEXTS[windows])

@@ -1,7 +1,7 @@
-// The page as a user has it, unpacked and opened from file://: in Chromium
-// as phones type, show and read it, and a desktop, with screenshots beside
-// the zip; with its scripts slow or missing; hosted, installed and offline.
-// In Firefox, a typed dialogue.
+// The page unpacked and opened from file://: in Chromium as phones type,
+// show and read it, and a desktop, with screenshots beside the zip; its
+// program slow or missing; hosted, installed and offline. In Firefox, a
+// typed dialogue.
 // Usage: node browser.js ZIP chromium|firefox BROWSER
 'use strict';
 const assert = require('assert');
@@ -28,9 +28,8 @@ const HIDDEN = (texts, selectors) => {
     NodeFilter.SHOW_TEXT);
   const nodes = [];
   let text = '';
-  while (walker.nextNode()) {
-    nodes.push({ node: walker.currentNode, start: text.length });
-    text += walker.currentNode.data;
+  for (let node; (node = walker.nextNode()); text += node.data) {
+    nodes.push({ node, start: text.length });
   }
   const at = (offset, end) => {
     const found = nodes.filter((n) => (end ? n.start < offset : n.start <= offset)).pop();
@@ -51,18 +50,18 @@ const HIDDEN = (texts, selectors) => {
     !within(document.querySelector(selector).getBoundingClientRect(), screen)));
 };
 
-// Text delivered as Android keyboards deliver it.
+// Text as Android keyboards deliver it: each character's text inside a
+// keydown of keyCode 229; a composition growing a character at a time, then
+// committed; voice typing, the text alone.
+const KEY229 = { key: 'Unidentified', code: '', windowsVirtualKeyCode: 229, nativeVirtualKeyCode: 229 };
 const PHONE = {
-  // A keydown of keyCode 229 around each character's text.
   async key229(cdp, text) {
     for (const character of text) {
-      const key = { key: 'Unidentified', code: '', windowsVirtualKeyCode: 229, nativeVirtualKeyCode: 229 };
-      await cdp.send('Input.dispatchKeyEvent', { type: 'rawKeyDown', ...key });
+      await cdp.send('Input.dispatchKeyEvent', { type: 'rawKeyDown', ...KEY229 });
       await cdp.send('Input.insertText', { text: character });
-      await cdp.send('Input.dispatchKeyEvent', { type: 'keyUp', ...key });
+      await cdp.send('Input.dispatchKeyEvent', { type: 'keyUp', ...KEY229 });
     }
   },
-  // A composition that grows a character at a time, then its commit.
   async composition(cdp, text) {
     for (let i = 1; i <= text.length; i++) {
       await cdp.send('Input.imeSetComposition',
@@ -70,11 +69,12 @@ const PHONE = {
     }
     await cdp.send('Input.insertText', { text });
   },
-  // Voice typing: the text alone, with no key at all.
-  async voice(cdp, text) {
-    await cdp.send('Input.insertText', { text });
-  },
+  voice: (cdp, text) => cdp.send('Input.insertText', { text }),
 };
+
+// What a screen reader reads of an accessibility snapshot's NODE.
+const spoken = (node) => (node.role === 'StaticText' ? [node.name]
+  : (node.children || []).flatMap(spoken));
 
 run(zip, async (folder, work) => {
   const url = 'file://' + path.join(folder, 'index.html');
@@ -125,6 +125,11 @@ run(zip, async (folder, work) => {
     const phone = (width, height) => page.setViewport({ width, height, deviceScaleFactor: 2,
       isMobile: true, hasTouch: true });
     const scrolled = () => new Promise((resolve) => setTimeout(resolve, 100));
+    const open = async (width, height) => {
+      await phone(width, height);
+      await page.reload();
+      await until(`the menu at ${width}x${height}`, showing(MENU_8));
+    };
     const hidden = (texts, selectors = ['#wpis']) => page.evaluate(HIDDEN, texts, selectors);
     const shot = (name) => page.screenshot({ path: path.join(shots, `strona-${name}.png`) });
     const measure = () => page.evaluate(() => {
@@ -158,20 +163,16 @@ run(zip, async (folder, work) => {
     await page.goto(url);
     await until('the longest menu line whole', (l) => l.includes(MENU_8));
     const layout = await measure();
-    assert.strictEqual(layout.lang, 'pl');
-    assert.ok(layout.sideways <= 0, `the page scrolls sideways by ${layout.sideways} px`);
-    assert.ok(layout.font >= 12, `text of ${layout.font} px`);
-    // The menu's lines (the empty one after them has no height yet) wrap not.
-    assert.strictEqual(layout.rows, TEKSTY.menu.length, 'a menu line takes more than one row');
-    assert.ok(layout.focused, 'typing does not go to the program at once');
+    // Polish, nothing sideways, typing going to the program; the menu's lines
+    // (the empty one after them has no height yet) unwrapped; controls for a
+    // finger, the end of input in another row than sending; the status
+    // whole, and no pull to reload.
+    assert.ok(layout.lang === 'pl' && layout.sideways <= 0 && layout.font >= 12 && layout.focused &&
+      layout.rows === TEKSTY.menu.length && /2,5 to 2\.5/.test(layout.hint) &&
+      layout.heights.every((height) => height >= 48) && layout.apart >= 8 && layout.cut <= 0 &&
+      layout.overscroll === 'none', JSON.stringify(layout));
     assert.strictEqual(layout.attributes,
       'autocapitalize=off autocorrect=off autocomplete=off spellcheck=false enterkeyhint=send');
-    assert.match(layout.hint, /2,5 to 2\.5/);
-    // Controls for a finger, and the end of input in another row than
-    // sending; the status whole, and no pull to reload.
-    assert.ok(layout.heights.every((height) => height >= 48), `heights ${layout.heights}`);
-    assert.ok(layout.apart >= 8, `the end of input ${layout.apart} px below Wyślij`);
-    assert.ok(layout.cut <= 0 && layout.overscroll === 'none', JSON.stringify(layout));
     assert.deepStrictEqual(await hidden(MENU), [], 'the menu is not in view upright');
 
     // One dialogue for each way a phone delivers text, each character of
@@ -197,10 +198,7 @@ run(zip, async (folder, work) => {
     // the answers where they stand on the screen.
     const review = await page.accessibility.snapshot({ root: await page.$('#ekran'),
       interestingOnly: false });
-    const said = [];
-    const read = (node) => (node.role === 'StaticText' ? said.push(node.name)
-      : (node.children || []).forEach(read));
-    read(review.children.filter((node) => node.name === 'Poprzednie uruchomienie').at(-1));
+    const said = spoken(review.children.filter((node) => node.name === 'Poprzednie uruchomienie').at(-1));
     assert.strictEqual(said.join('').replace(/\n/g, '|'), `${TEKSTY.U}12.5|${TEKSTY.I}0.25|50 Ohm|z|`,
       'the earlier run as a screen reader reviews it');
 
@@ -250,10 +248,7 @@ run(zip, async (folder, work) => {
     // Reviewed later, the page holds the result once: announced, then gone
     // from the announcements.
     await new Promise((resolve) => setTimeout(resolve, 2000));
-    const texts = [];
-    const gather = (node) => (node.role === 'StaticText' ? texts.push(node.name)
-      : (node.children || []).forEach(gather));
-    gather(await page.accessibility.snapshot({ interestingOnly: false }));
+    const texts = spoken(await page.accessibility.snapshot({ interestingOnly: false }));
     assert.strictEqual(texts.filter((text) => text.includes('2.5 Ohm')).length, 1,
       'the result is read more than once');
     await shot('klawiatura-360x300');
@@ -290,9 +285,7 @@ run(zip, async (folder, work) => {
     // On its side with the keyboard open, the screen cut to a third: the
     // menu's last line above the field, after a wrong number too, and the
     // field and its button in view.
-    await phone(844, 390);
-    await page.reload();
-    await until('the menu on its side', showing(MENU_8));
+    await open(844, 390);
     await phone(844, 176);
     for (const wrong of ['', String(TEKSTY.menu.length + 1)]) {
       if (wrong) {
@@ -309,9 +302,7 @@ run(zip, async (folder, work) => {
     // the whole menu and the field in view, the page where it opened; and a
     // tablet, whose window fills its screen.
     for (const [width, height] of [[360, 640], [390, 844], [844, 390], [800, 1280]]) {
-      await phone(width, height);
-      await page.reload();
-      await until(`the menu at ${width}x${height}`, showing(MENU_8));
+      await open(width, height);
       await scrolled();
       assert.deepStrictEqual(await hidden(MENU), [], `at ${width}x${height}`);
       assert.strictEqual(await page.evaluate(() => window.scrollY), 0,
@@ -322,10 +313,8 @@ run(zip, async (folder, work) => {
 
     // Twice the text size: larger console and controls, nothing beyond the
     // screen, four console lines, and two with the keyboard open.
-    await phone(360, 640);
     await cdp.send('Page.setFontSizes', { fontSizes: { standard: 32, fixed: 26 } });
-    await page.reload();
-    await until('the menu at twice the text size', showing(MENU_8));
+    await open(360, 640);
     const large = await measure();
     assert.ok(large.font >= 24 && large.heights[1] >= 96 && large.lines >= 4 && large.field >= 8 &&
       large.sideways <= 0 && large.below <= 0, `at twice the size: ${JSON.stringify(large)}`);
@@ -341,9 +330,7 @@ run(zip, async (folder, work) => {
     // Twice the page's own text size, as a phone's text scaling makes it:
     // every menu line in view, and with the keyboard open the question, the
     // field and its button.
-    await phone(360, 640);
-    await page.reload();
-    await until('the menu', showing(MENU_8));
+    await open(360, 640);
     await page.evaluate(() => { document.documentElement.style.fontSize = '200%'; });
     await scrolled();
     assert.deepStrictEqual(await hidden(TEKSTY.menu), [], 'the menu at twice the text size');
@@ -374,16 +361,11 @@ run(zip, async (folder, work) => {
     let held = null;
     let openings = 0;
     slow.on('request', (request) => {
-      if (request.url().endsWith('/kalkulator.js')) {
-        held = request;
-      } else {
-        openings += request.url() === url ? 1 : 0;
-        request.continue();
-      }
+      openings += request.url() === url ? 1 : 0;
+      return request.url().endsWith('/kalkulator.js') ? (held = request) : request.continue();
     });
     slow.goto(url);
-    await waitFor(async () => [String(held !== null)], 'the request of kalkulator.js',
-      (l) => l[0] === 'true');
+    await waitFor(async () => [String(held !== null)], 'kalkulator.js asked for', (l) => l[0] === 'true');
     assert.strictEqual(await slow.$eval('#ekran pre', (pre) => pre.textContent),
       TEKSTY.menu.map((line) => `${line}\n`).join('') + '\n', 'not the program\'s first screen');
     const state = () => slow.evaluate(() => [document.getElementById('stan').textContent,
@@ -393,10 +375,11 @@ run(zip, async (folder, work) => {
       ['Wczytywanie programu… Można już pisać odpowiedzi.', false]);
     await slow.focus('#wpis');
     await typer(slow)('1');
-    await waitFor(() => slow.evaluate(LINES), 'the answer shown', (l) => l.at(-1) === '1' || l.at(-2) === '1');
+    const slowLines = () => slow.evaluate(LINES);
+    await waitFor(slowLines, 'the answer shown', (l) => l.at(-1) === '1' || l.at(-2) === '1');
     await slow.waitForSelector('#wolno', { visible: true, timeout: TIMEOUT });
     held.continue();
-    await waitFor(() => slow.evaluate(LINES), 'the answer answered', showing(TEKSTY.U));
+    await waitFor(slowLines, 'the answer answered', showing(TEKSTY.U));
     assert.deepStrictEqual([slow.url(), openings], [url, 1], 'the page was submitted');
     const ready = await state();
     assert.deepStrictEqual([ready[2], await slow.$eval('#wolno', (p) => p.offsetHeight)],
@@ -404,18 +387,16 @@ run(zip, async (folder, work) => {
 
     // The program not coming: the message and a way to load the page
     // again, nothing loading, nothing to type into.
-    for (const script of ['kalkulator.js']) {
-      slow.removeAllListeners('request');
-      slow.on('request', (request) => (request.url().endsWith(`/${script}`)
-        ? request.abort() : request.continue()));
-      await slow.reload();
-      await slow.waitForSelector('#awaria', { visible: true, timeout: TIMEOUT });
-      const failed = await slow.evaluate(() => [document.getElementById('awaria').innerText,
-        getComputedStyle(document.getElementById('stan')).display,
-        document.getElementById('wpis').disabled, document.querySelector('#awaria a').href]);
-      assert.deepStrictEqual(failed, ['Nie udało się wczytać programu. Sprawdź połączenie i ' +
-        'wczytaj stronę ponownie. Wczytaj ponownie', 'none', true, url], `without ${script}`);
-    }
+    slow.removeAllListeners('request');
+    slow.on('request', (request) => (request.url().endsWith('/kalkulator.js')
+      ? request.abort() : request.continue()));
+    await slow.reload();
+    await slow.waitForSelector('#awaria', { visible: true, timeout: TIMEOUT });
+    const failed = await slow.evaluate(() => [document.getElementById('awaria').innerText,
+      getComputedStyle(document.getElementById('stan')).display,
+      document.getElementById('wpis').disabled, document.querySelector('#awaria a').href]);
+    assert.deepStrictEqual(failed, ['Nie udało się wczytać programu. Sprawdź połączenie i ' +
+      'wczytaj stronę ponownie. Wczytaj ponownie', 'none', true, url], 'without kalkulator.js');
 
     // Hosted on 127.0.0.1: the manifest parses, Chromium would install the
     // page, its service worker takes control, and it runs with the server gone.
@@ -427,19 +408,14 @@ run(zip, async (folder, work) => {
     await waitFor(siteLines, 'the menu hosted', showing(MENU_8));
     const siteCdp = await site.createCDPSession();
     const manifest = await siteCdp.send('Page.getAppManifest');
-    assert.ok(manifest.url.endsWith('/manifest.webmanifest'), `manifest at ${manifest.url}`);
-    assert.deepStrictEqual(manifest.errors, [], 'the manifest has errors');
     const parsed = JSON.parse(manifest.data);
-    assert.strictEqual(parsed.lang, 'pl');
-    assert.ok(parsed.icons.some((icon) => icon.purpose === 'maskable'), 'no maskable icon');
+    assert.ok(manifest.url.endsWith('/manifest.webmanifest') && manifest.errors.length === 0 &&
+      parsed.lang === 'pl' && parsed.icons.some((icon) => icon.purpose === 'maskable'),
+      JSON.stringify(manifest));
     // Chromium looks at the manifest's icons only once it has them all.
-    const deadline = Date.now() + TIMEOUT;
-    let installability;
-    do {
-      installability = (await siteCdp.send('Page.getInstallabilityErrors')).installabilityErrors;
-    } while (installability.length > 0 && Date.now() < deadline &&
-      await new Promise((resolve) => setTimeout(resolve, 200, true)));
-    assert.deepStrictEqual(installability, [], 'Chromium would not install the page');
+    const installable = async () => (await siteCdp.send('Page.getInstallabilityErrors'))
+      .installabilityErrors.map((error) => error.errorId);
+    await waitFor(installable, 'Chromium to take the page as installable', (ids) => ids.length === 0);
     await site.waitForFunction(() => navigator.serviceWorker.controller !== null,
       { timeout: TIMEOUT });
     // Offline: no server at all, not even a connection kept alive.
