@@ -77,15 +77,13 @@ add_custom_command(OUTPUT ${page_copies} ${KALKULATOR_PAGE_DIR}/index.html
     COMMAND ${CMAKE_COMMAND} -E copy ${page_sources} ${KALKULATOR_PAGE_DIR}
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:kalkulator> ${KALKULATOR_PAGE_DIR}
     COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} ${web}/zloz.js ${PROJECT_BINARY_DIR}/web/index.html
-        ${PROJECT_BINARY_DIR}/web/page.css ${web}/ekran.js $<TARGET_FILE:kalkulator>
-        ${KALKULATOR_PAGE_DIR}/index.html
+        ${PROJECT_BINARY_DIR}/web/page.css ${web}/ekran.js ${KALKULATOR_ICON_SVG}
+        $<TARGET_FILE:kalkulator> ${KALKULATOR_PAGE_DIR}/index.html
     COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${web}/sw.js.in -DOUTPUT=${service_worker}
         -DDIR=${KALKULATOR_PAGE_DIR} "-DFILES=${page_files}" -DVERSION=${PROJECT_VERSION}
         -P ${web}/service-worker.cmake
     DEPENDS ${page_sources} ${PROJECT_BINARY_DIR}/web/index.html ${PROJECT_BINARY_DIR}/web/page.css
-        ${web}/ekran.js
-        ${web}/zloz.js
-        ${web}/sw.js.in ${web}/service-worker.cmake kalkulator
+        ${web}/ekran.js ${web}/zloz.js ${web}/sw.js.in ${web}/service-worker.cmake kalkulator
         ${KALKULATOR_ICON_SVG}
     COMMENT "Putting the page together" VERBATIM)
 add_custom_target(kalkulator_page ALL DEPENDS ${page_copies} ${service_worker})
