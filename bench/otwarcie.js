@@ -10,9 +10,12 @@
 //     with nothing typed again.
 // At full speed, with the processor slowed 4 times as on a mid-range phone,
 // and on Slow 4G (150 ms, 1.6 Mbps) from a server that gzips as static hosts
-// do. Times vary with the machine, so the ratios are the figures to compare;
-// another build of the page (an earlier one, say) is measured in the same
-// run when named too.
+// do. Times vary with the machine, so the ratios are the figures to compare:
+// each opening of the page is paired with an opening of the word just before
+// it, and the ratio given is the median of the pairs' ratios, with their
+// middle half beside it, which a load on the machine that comes and goes
+// moves less than a ratio of medians. Another build of the page (an earlier
+// one, say) is measured in the same run when named too.
 //
 // Usage: node bench/otwarcie.js [PAGE_DIR [OTHER_PAGE_DIR]]
 //   (default: build/web/page; build the web preset first; Chromium is
@@ -39,7 +42,9 @@ const CONDITIONS = [
 ];
 
 const kib = (bytes) => (bytes / 1024).toFixed(0);
-const median = (values) => values.sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const quantile = (values, q) =>
+  [...values].sort((a, b) => a - b)[Math.floor((values.length - 1) * q)];
+const median = (values) => quantile(values, 0.5);
 
 // One opening of ADDRESS: [painted, answered] in milliseconds, TEXT painted
 // and, where ANSWER is given, the entry answered by it.
@@ -110,7 +115,7 @@ async function main() {
   const empty = await serve(work, { gzip: true });
   const browser = await launch(chromium, work);
   try {
-    const heads = pages.map((_, i) => `page ${i + 1}: menu painted, ms | ratio | ` +
+    const heads = pages.map((_, i) => `page ${i + 1}: menu painted, ms | ratio (middle half) | ` +
       'first answer, ms');
     console.log(`| conditions | one word painted, ms | ${heads.join(' | ')} |`);
     console.log(`|---|---:|${pages.map(() => '---:|---:|---:|').join('')}`);
@@ -129,8 +134,10 @@ async function main() {
       }
       const word = median(times.empty);
       const cells = pages.map((_, j) => {
-        const menu = median(times.menu[j]);
-        return `${menu.toFixed(0)} | ${(menu / word).toFixed(2)} | ${median(times.answer[j]).toFixed(0)}`;
+        const ratios = times.menu[j].map((menu, i) => menu / times.empty[i]);
+        const range = [0.25, 0.75].map((q) => quantile(ratios, q).toFixed(2)).join('-');
+        return `${median(times.menu[j]).toFixed(0)} | ${median(ratios).toFixed(2)} (${range}) | ` +
+          `${median(times.answer[j]).toFixed(0)}`;
       });
       console.log(`| ${condition.name} | ${word.toFixed(0)} | ${cells.join(' | ')} |`);
     }
