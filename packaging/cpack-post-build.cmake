@@ -19,12 +19,7 @@ foreach(package IN LISTS CPACK_PACKAGE_FILES)
     if(name STREQUAL "${CPACK_SOURCE_PACKAGE_FILE_NAME}.tar.gz")
         continue()
     elseif(package MATCHES "\\.tar\\.gz$")
-        kalkulator_run(
-            COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C
-                tar --sort=name --format=gnu --owner=0 --group=0 --numeric-owner
-                --mtime=@${epoch} -C ${CPACK_TOPLEVEL_DIRECTORY} -cf - ${CPACK_PACKAGE_FILE_NAME}
-            COMMAND gzip -9 -n
-            OUTPUT_FILE ${package})
+        kalkulator_tar(${package} ${CPACK_TOPLEVEL_DIRECTORY} ${CPACK_PACKAGE_FILE_NAME})
     elseif(package MATCHES "\\.(zip|deb)$")
         string(REPLACE deb ar type ${CMAKE_MATCH_1}) # a .deb is an ar archive
         kalkulator_run(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC0 strip-nondeterminism

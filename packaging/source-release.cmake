@@ -1,8 +1,7 @@
 # cpack's External generator for the source release (native Linux builds,
 # and CPackSourceConfig.cmake): the last commit's files, or without git (an
 # unpacked source release) all that .gitignore lets in, under
-# kalkulator-VERSION/, in order, owned by root, at SOURCE_DATE_EPOCH, gzipped
-# with no name or time: the same bytes from any checkout of one commit,
+# kalkulator-VERSION/: the same bytes from any checkout of one commit,
 # whatever is changed and not committed, and from the release unpacked.
 
 include(${CPACK_KALKULATOR_SOURCE_DIR}/packaging/steps.cmake)
@@ -41,13 +40,8 @@ set(list_file ${CPACK_TOPLEVEL_DIRECTORY}/source-files.txt)
 file(WRITE ${list_file} "${list}\n")
 
 set(archive ${CPACK_TOPLEVEL_DIRECTORY}/${name}.tar.gz)
-kalkulator_run(
-    COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C
-        tar --format=gnu --owner=0 --group=0 --numeric-owner --mtime=@$ENV{SOURCE_DATE_EPOCH}
-        --mode=a+r,u+w,go-w --transform=s|^|${name}/| -C ${source} --verbatim-files-from
-        --files-from=${list_file} -cf -
-    COMMAND gzip -9 -n
-    OUTPUT_FILE ${archive})
+kalkulator_tar(${archive} ${source} --transform=s|^|${name}/| --verbatim-files-from
+    --files-from=${list_file})
 set(CPACK_EXTERNAL_BUILT_PACKAGES ${archive})
 
 # Beside it, the distributions' recipes of this version, where the build
@@ -55,14 +49,7 @@ set(CPACK_EXTERNAL_BUILT_PACKAGES ${archive})
 if(CPACK_KALKULATOR_RECIPES)
     set(rpm ${CPACK_TOPLEVEL_DIRECTORY}/${name}.spec)
     file(COPY_FILE ${CPACK_KALKULATOR_RECIPES}/${CPACK_PACKAGE_NAME}.spec ${rpm})
-    set(debian ${CPACK_PACKAGE_NAME}_${CPACK_PACKAGE_VERSION}-1.debian.tar.xz)
-    set(debian ${CPACK_TOPLEVEL_DIRECTORY}/${debian})
-    kalkulator_run(
-        COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C
-            tar --sort=name --format=gnu --owner=0 --group=0 --numeric-owner
-            --mtime=@$ENV{SOURCE_DATE_EPOCH} --mode=a+r,u+w,go-w
-            -C ${CPACK_KALKULATOR_RECIPES} -cf - debian
-        COMMAND xz -9 -T1
-        OUTPUT_FILE ${debian})
+    set(debian ${CPACK_TOPLEVEL_DIRECTORY}/${CPACK_PACKAGE_NAME}_${CPACK_PACKAGE_VERSION}-1.debian.tar.xz)
+    kalkulator_tar(${debian} ${CPACK_KALKULATOR_RECIPES} debian)
     list(APPEND CPACK_EXTERNAL_BUILT_PACKAGES ${rpm} ${debian})
 endif()

@@ -11,6 +11,20 @@ function(kalkulator_run)
     endforeach()
 endfunction()
 
+# kalkulator_tar(ARCHIVE DIR TAR_ARGUMENT...): the .tar.gz or .tar.xz of
+# what the arguments name in DIR, the same bytes on every machine: in name
+# order, owned by root, readable by all, at SOURCE_DATE_EPOCH, no name or
+# time in the compression.
+function(kalkulator_tar archive dir)
+    set(compress gzip -9 -n)
+    if(archive MATCHES "\\.xz$")
+        set(compress xz -9 -T1)
+    endif()
+    kalkulator_run(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C tar --sort=name --format=gnu
+        --owner=0 --group=0 --numeric-owner --mtime=@$ENV{SOURCE_DATE_EPOCH} --mode=a+r,u+w,go-w
+        -C ${dir} ${ARGN} -cf - COMMAND ${compress} OUTPUT_FILE ${archive})
+endfunction()
+
 # kalkulator_git(VARIABLE ARGUMENT...): what git prints for ARGUMENTs in the
 # source tree, where the tree is a checkout of its own; else VARIABLE is
 # unset. A source release unpacked inside another repository (as packaging
