@@ -49,9 +49,8 @@ foreach(file index.html.in manifest.webmanifest.in page.css)
     string(REGEX REPLACE "\\.in$" "" configured ${file})
     configure_file(${web}/${file} ${PROJECT_BINARY_DIR}/web/${configured} @ONLY)
 endforeach()
-set(page_sources ${PROJECT_BINARY_DIR}/web/manifest.webmanifest)
-list(TRANSFORM page_sources REPLACE "^.*/" "" OUTPUT_VARIABLE page_files)
-list(APPEND page_files index.html kalkulator.js)
+set(manifest ${PROJECT_BINARY_DIR}/web/manifest.webmanifest)
+set(page_files manifest.webmanifest index.html kalkulator.js)
 
 # Icons for the tab, the home screen and the installed app; the maskable one
 # has the drawing in the middle of a full square, as a phone's mask needs.
@@ -69,12 +68,11 @@ if(KALKULATOR_ICONS)
     list(APPEND page_files kalkulator-192.png kalkulator-512.png kalkulator-maskowalna-512.png)
 endif()
 
-list(TRANSFORM page_sources REPLACE "^.*/" "${KALKULATOR_PAGE_DIR}/" OUTPUT_VARIABLE page_copies)
 set(service_worker ${KALKULATOR_PAGE_DIR}/sw.js)
-add_custom_command(OUTPUT ${page_copies} ${KALKULATOR_PAGE_DIR}/index.html
+add_custom_command(OUTPUT ${KALKULATOR_PAGE_DIR}/manifest.webmanifest ${KALKULATOR_PAGE_DIR}/index.html
         ${KALKULATOR_PAGE_DIR}/kalkulator.js ${service_worker}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${KALKULATOR_PAGE_DIR}
-    COMMAND ${CMAKE_COMMAND} -E copy ${page_sources} ${KALKULATOR_PAGE_DIR}
+    COMMAND ${CMAKE_COMMAND} -E copy ${manifest} ${KALKULATOR_PAGE_DIR}
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:kalkulator> ${KALKULATOR_PAGE_DIR}
     COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} ${web}/zloz.js ${PROJECT_BINARY_DIR}/web/index.html
         ${PROJECT_BINARY_DIR}/web/page.css ${web}/ekran.js ${KALKULATOR_ICON_SVG}
@@ -82,11 +80,11 @@ add_custom_command(OUTPUT ${page_copies} ${KALKULATOR_PAGE_DIR}/index.html
     COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${web}/sw.js.in -DOUTPUT=${service_worker}
         -DDIR=${KALKULATOR_PAGE_DIR} "-DFILES=${page_files}" -DVERSION=${PROJECT_VERSION}
         -P ${web}/service-worker.cmake
-    DEPENDS ${page_sources} ${PROJECT_BINARY_DIR}/web/index.html ${PROJECT_BINARY_DIR}/web/page.css
+    DEPENDS ${manifest} ${PROJECT_BINARY_DIR}/web/index.html ${PROJECT_BINARY_DIR}/web/page.css
         ${web}/ekran.js ${web}/zloz.js ${web}/sw.js.in ${web}/service-worker.cmake kalkulator
         ${KALKULATOR_ICON_SVG}
     COMMENT "Putting the page together" VERBATIM)
-add_custom_target(kalkulator_page ALL DEPENDS ${page_copies} ${service_worker})
+add_custom_target(kalkulator_page ALL DEPENDS ${service_worker})
 add_dependencies(kalkulator_page kalkulator_icons)
 
 install(DIRECTORY ${KALKULATOR_PAGE_DIR}/ DESTINATION .)

@@ -50,7 +50,8 @@ endforeach()
 set(src ${PROJECT_SOURCE_DIR})
 file(GLOB quoting CONFIGURE_DEPENDS ${src}/fuzz/*.cpp ${src}/fuzz/corpus/*)
 add_test(NAME e2e.dokumenty COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/dokumenty.py
-    --summary ${KALKULATOR_SUMMARY_LOWER} --name ${KALKULATOR_DISPLAY_NAME} ${src}/README.md ${src}/packaging/kalkulator.1.in ${src}/packaging/kalkulator.pl.1.in
+    --summary ${KALKULATOR_SUMMARY_LOWER} --name ${KALKULATOR_DISPLAY_NAME}
+    ${src}/README.md ${src}/packaging/kalkulator.1.in ${src}/packaging/kalkulator.pl.1.in
     ${src}/packaging/windows/CZYTAJ.txt.in ${src}/packaging/linux/metainfo.xml.in
     ${src}/packaging/packaging.cmake ${quoting}
     -- ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:kalkulator>)

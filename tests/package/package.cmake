@@ -41,9 +41,9 @@ function(kalkulator_package_tests)
         list(TRANSFORM docs PREPEND usr/ OUTPUT_VARIABLE deb_docs)
         add_test(NAME package.tar.gz COMMAND ${unpacked} ${bin}/${tree}.tar.gz ${CMAKE_NM}
             ${tree}/bin/kalkulator ${tgz_docs} ${dialogue})
+        set(release ${bin}/${CPACK_SOURCE_PACKAGE_FILE_NAME}.tar.gz)
         foreach(package IN LISTS packages)
             set(made ${bin}/${package})
-            set(release ${bin}/${CPACK_SOURCE_PACKAGE_FILE_NAME}.tar.gz)
             if(package MATCHES "\\.debian\\.tar\\.xz$")
                 add_test(NAME package.debian-source
                     COMMAND sh ${here}/recipe.sh deb ${release} ${made})
