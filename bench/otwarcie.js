@@ -15,7 +15,9 @@
 // it, and the ratio given is the median of the pairs' ratios, with their
 // middle half beside it, which a load on the machine that comes and goes
 // moves less than a ratio of medians. Another build of the page (an earlier
-// one, say) is measured in the same run when named too.
+// one, say) is measured in the same run when named too, and always, as the
+// least a page can be that shows the menu and takes an answer, the menu
+// with a bare field and button: no style, no script, the browser's own look.
 //
 // Usage: node bench/otwarcie.js [PAGE_DIR [OTHER_PAGE_DIR]]
 //   (default: build/web/page; build the web preset first; Chromium is
@@ -106,28 +108,32 @@ async function main() {
   }
 
   const work = fs.mkdtempSync(path.join(os.tmpdir(), 'kalkulator-bench-'));
-  fs.writeFileSync(path.join(work, 'empty.html'),
-    `<!DOCTYPE html><html lang="pl"><title>-</title><p>${WORD}</p></html>\n`);
-  const pages = [];
+  const head = '<!DOCTYPE html><html lang="pl"><title>-</title>';
+  fs.writeFileSync(path.join(work, 'empty.html'), `${head}<p>${WORD}</p></html>\n`);
+  fs.writeFileSync(path.join(work, 'bare.html'), `${head}<pre>${TEKSTY.menu.join('\n')}\n</pre>` +
+    '<form><input autofocus><button>Wyślij</button></form></html>\n');
+  const servers = [];
   for (const pageDir of pageDirs) {
-    pages.push(await serve(pageDir, { gzip: true }));
+    servers.push(await serve(pageDir, { gzip: true }));
   }
   const empty = await serve(work, { gzip: true });
+  const pages = servers.map((server, i) => ({ name: `page ${i + 1}`, address: url(server),
+    answer: TEKSTY.U })).concat({ name: 'bare page', address: url(empty) + 'bare.html' });
   const browser = await launch(chromium, work);
   try {
-    const heads = pages.map((_, i) => `page ${i + 1}: menu painted, ms | ratio (middle half) | ` +
+    const heads = pages.map((page) => `${page.name}: menu painted, ms | ratio (middle half) | ` +
       'first answer, ms');
     console.log(`| conditions | one word painted, ms | ${heads.join(' | ')} |`);
     console.log(`|---|---:|${pages.map(() => '---:|---:|---:|').join('')}`);
     for (const condition of CONDITIONS) {
       const times = { empty: [], menu: pages.map(() => []), answer: pages.map(() => []) };
       for (const page of pages) {
-        await opening(browser, url(page), condition, MENU_8, TEKSTY.U); // warm-up
+        await opening(browser, page.address, condition, MENU_8, page.answer); // warm-up
       }
       for (let i = 0; i < OPENINGS; i++) {
         times.empty.push((await opening(browser, url(empty) + 'empty.html', condition, WORD))[0]);
         for (const [j, page] of pages.entries()) {
-          const [menu, answer] = await opening(browser, url(page), condition, MENU_8, TEKSTY.U);
+          const [menu, answer] = await opening(browser, page.address, condition, MENU_8, page.answer);
           times.menu[j].push(menu);
           times.answer[j].push(answer);
         }
@@ -136,15 +142,16 @@ async function main() {
       const cells = pages.map((_, j) => {
         const ratios = times.menu[j].map((menu, i) => menu / times.empty[i]);
         const range = [0.25, 0.75].map((q) => quantile(ratios, q).toFixed(2)).join('-');
+        const answer = pages[j].answer ? median(times.answer[j]).toFixed(0) : '-';
         return `${median(times.menu[j]).toFixed(0)} | ${median(ratios).toFixed(2)} (${range}) | ` +
-          `${median(times.answer[j]).toFixed(0)}`;
+          answer;
       });
       console.log(`| ${condition.name} | ${word.toFixed(0)} | ${cells.join(' | ')} |`);
     }
   } finally {
     await browser.close();
-    for (const page of pages) {
-      await stop(page);
+    for (const server of servers) {
+      await stop(server);
     }
     await stop(empty);
     fs.rmSync(work, { recursive: true, force: true });
