@@ -1,5 +1,5 @@
-#include "app/kodowanie.h"
 #include "app/menu.h"
+#include "wejscie/standardowe.h"
 
 #include <iostream>
 
@@ -9,9 +9,8 @@ int main(int /*argc*/, char* /*argv*/[]) {
     // instead of going through C's stdio a character at a time.
     std::ios::sync_with_stdio(false);
     // Answers saved by Windows tools may start with a byte-order mark, or be
-    // UTF-16 altogether.
-    static WejscieTekstowe wejscie(*std::cin.rdbuf());
-    std::cin.rdbuf(&wejscie);
+    // UTF-16 altogether; a Windows console is read in its own characters.
+    std::cin.rdbuf(&standardoweWejscie());
     wyswietlMenu();
     wybierzOpcje();
     // A dialogue lost to a full disk or a closed stdout must not look like a

@@ -1,10 +1,10 @@
 #include "app/menu.h"
 
 #include "app/konsola.h"
-#include "app/wejscie.h"
 #include "calc/formuly.h"
 #include "calc/pojemnosc_po_kodzie.h"
 #include "calc/tolerancja_po_literze.h"
+#include "wejscie/wejscie.h"
 
 #include <iostream>
 
@@ -120,8 +120,9 @@ void wybierzOpcje() {
         break;
     }
     case 7: {
+        // A code as printed on the part, with its tolerance letter after it.
         int kod = 0;
-        if (zapytaj(kKod, kod)) {
+        if (zapytaj(kKod, kod, czyLiteraTolerancji)) {
             pojemnoscPoKodzie(kod);
             return;
         }

@@ -12,34 +12,42 @@ template <typename T> std::string procent(T wartosc) {
     return std::to_string(wartosc) + "%";
 }
 
-} // namespace
-
-void tolerancjaPoLiterze(char litera) {
-    std::string tolerancja;
+// The tolerance that `litera` stands for, or nothing for any other character.
+std::string tekstTolerancji(char litera) {
     switch (litera) {
     case 'B':
-    case 'b': tolerancja = procent(0.1); break;
+    case 'b': return procent(0.1);
     case 'C':
-    case 'c': tolerancja = procent(0.25); break;
+    case 'c': return procent(0.25);
     case 'D':
-    case 'd': tolerancja = procent(0.5); break;
+    case 'd': return procent(0.5);
     case 'F':
-    case 'f': tolerancja = procent(1); break;
+    case 'f': return procent(1);
     case 'G':
-    case 'g': tolerancja = procent(2); break;
+    case 'g': return procent(2);
     case 'J':
-    case 'j': tolerancja = procent(5); break;
+    case 'j': return procent(5);
     case 'K':
-    case 'k': tolerancja = procent(10); break;
+    case 'k': return procent(10);
     case 'M':
-    case 'm': tolerancja = procent(20); break;
+    case 'm': return procent(20);
     // Unequal tolerances: the upper bound, then the lower one.
     case 'P':
-    case 'p': tolerancja = procent(100) + "," + procent(0); break;
+    case 'p': return procent(100) + "," + procent(0);
     case 'Z':
-    case 'z': tolerancja = procent(80) + "," + procent(-20); break;
-    default: break;
+    case 'z': return procent(80) + "," + procent(-20);
+    default: return {};
     }
+}
+
+} // namespace
+
+bool czyLiteraTolerancji(char litera) {
+    return !tekstTolerancji(litera).empty();
+}
+
+void tolerancjaPoLiterze(char litera) {
+    const std::string tolerancja = tekstTolerancji(litera);
     std::cout << tolerancja << std::endl;
     pauza();
 }

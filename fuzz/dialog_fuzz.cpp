@@ -3,8 +3,8 @@
 // the shape of what it prints: the run returns, the menu comes first, and at
 // most the result line follows the last prompt. The exact texts are for the
 // end-to-end tables; here every prompt is known by its closing ": ".
-#include "app/kodowanie.h"
 #include "app/menu.h"
+#include "wejscie/kodowanie.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -117,11 +117,12 @@ class TerminalTest(unittest.TestCase):
 
     def test_pause_outlasts_bare_enter_and_ends_on_a_token(self):
         # A formula, a code and a letter: every kind of result waits, and a
-        # decimal comma or the code form in the last answer leaves nothing to
-        # end the wait.
+        # decimal comma, the code form, a unit after a blank or a code's
+        # tolerance letter in the last answer leaves nothing to end the wait.
         for dialogue, shown in ((b"4 230 0,5\n", U + I + b"115W\n"),
                                 (b"3 12 2R2\n", U + R + b"5.45455A\n"),
-                                (b"7 474\n", KOD + b"0.470000uF\n"),
+                                (b"2 10 mA 1 K\n", I + R + b"10V\n"),
+                                (b"7 474J\n", KOD + b"0.470000uF\n"),
                                 (b"8 K\n", LITERA + b"10%\n")):
             for token in (b"z\n", b"5\n", b"-\n"):
                 with self.subTest(dialogue=dialogue, token=token):

@@ -1,4 +1,4 @@
-#include "app/kodowanie.h"
+#include "wejscie/kodowanie.h"
 
 #include <algorithm>
 #include <cstring>
@@ -11,7 +11,8 @@ constexpr int kKoniec = std::char_traits<char>::eof();
 
 } // namespace
 
-WejscieTekstowe::WejscieTekstowe(std::streambuf& zrodlo) : zrodlo_(zrodlo) {}
+WejscieTekstowe::WejscieTekstowe(std::streambuf& zrodlo, Kodowanie kodowanie)
+    : zrodlo_(zrodlo), kodowanie_(kodowanie) {}
 
 WejscieTekstowe::int_type WejscieTekstowe::underflow() {
     // The last characters read stay in front, to be put back.
@@ -87,16 +88,47 @@ int WejscieTekstowe::jednostka() {
 
 char* WejscieTekstowe::odkoduj(char* od) {
     char* koniec = od;
-    do {
+    // Room for the longest character, four bytes, and for one at least.
+    while (std::end(bufor_) - koniec >= 4 && (koniec == od || zrodlo_.in_avail() >= 2)) {
         const int znak = jednostka();
         if (znak < 0) {
             break;
         }
-        const bool niskiSurogat = znak >= 0xDC00 && znak <= 0xDFFF;
-        if (!(niskiSurogat && poWysokimSurogacie_)) {
-            *koniec++ = znak < 0x80 ? static_cast<char>(znak) : '?';
-        }
-        poWysokimSurogacie_ = znak >= 0xD800 && znak <= 0xDBFF;
-    } while (koniec == od || (koniec != std::end(bufor_) && zrodlo_.in_avail() >= 2));
+        koniec = zapisz(koniec, znak);
+    }
+    return koniec;
+}
+
+// Writes the UTF-8 of code unit `jednostka` from `koniec`, a pair of
+// surrogates as the one character that they make.
+char* WejscieTekstowe::zapisz(char* koniec, int jednostka) {
+    const bool wysoki = jednostka >= 0xD800 && jednostka <= 0xDBFF;
+    const bool niski = jednostka >= 0xDC00 && jednostka <= 0xDFFF;
+    long punkt = jednostka;
+    if (wysokiSurogat_ != 0 && niski) {
+        punkt = 0x10000 + ((wysokiSurogat_ - 0xD800L) << 10) + (jednostka - 0xDC00L);
+    } else if (wysokiSurogat_ != 0 || niski) {
+        *koniec++ = '?';
+    }
+    wysokiSurogat_ = wysoki ? jednostka : 0;
+    if (wysoki || (niski && punkt == jednostka)) {
+        return koniec;
+    }
+    const auto bajt = [](long bity) { return static_cast<char>(bity); };
+    if (punkt < 0x80) {
+        *koniec++ = bajt(punkt);
+    } else if (punkt < 0x800) {
+        *koniec++ = bajt(0xC0 | punkt >> 6);
+        *koniec++ = bajt(0x80 | (punkt & 0x3F));
+    } else if (punkt < 0x10000) {
+        *koniec++ = bajt(0xE0 | punkt >> 12);
+        *koniec++ = bajt(0x80 | (punkt >> 6 & 0x3F));
+        *koniec++ = bajt(0x80 | (punkt & 0x3F));
+    } else {
+        *koniec++ = bajt(0xF0 | punkt >> 18);
+        *koniec++ = bajt(0x80 | (punkt >> 12 & 0x3F));
+        *koniec++ = bajt(0x80 | (punkt >> 6 & 0x3F));
+        *koniec++ = bajt(0x80 | (punkt & 0x3F));
+    }
     return koniec;
 }
