@@ -7,8 +7,6 @@
 
 #ifdef _WIN32
 
-#define NOMINMAX
-#define WIN32_LEAN_AND_MEAN
 #include <iterator>
 #include <windows.h>
 

@@ -1,7 +1,8 @@
-# kalkulator_windows_tests(DIALOGUE...): what the .exe carries, and the
-# installer as administrators use it, the installed program running DIALOGUE;
-# and every test of the folder, once all are there, under one Wine server, in
-# a prefix in the build folder, away from the developer's own ~/.wine.
+# kalkulator_windows_tests(DIALOGUE...): what the .exe carries, a dialogue
+# typed into a console, and the installer as administrators use it, the
+# installed program running DIALOGUE; and every test of the folder, once all
+# are there, under one Wine server, in a prefix in the build folder, away
+# from the developer's own ~/.wine.
 # Reads the build's KALKULATOR_PACKAGES, _PACKAGE_PRESET, _DISPLAY_NAME,
 # _AUTHORS, _ICONS and _ICO.
 function(kalkulator_windows_tests)
@@ -13,6 +14,9 @@ function(kalkulator_windows_tests)
         return()
     endif()
     cmake_language(DEFER CALL kalkulator_wine_fixture)
+    # Typed into a console at the code pages of Polish Windows.
+    add_test(NAME windows.console COMMAND ${Python3_EXECUTABLE} ${here}/konsola.py
+        ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:kalkulator> 852 1250)
 
     # The installer, each scenario in a Wine prefix of its own, with a version
     # just before this one and the next one beside it.
