@@ -9,20 +9,24 @@ that each shows exactly what the program prints, as a user would read it:
   translation has the same blocks and list items as the first page.
 - The Windows guide: the menu in its indented lines, and in an option's row
   each "np. A i B dają „RESULT”" (or "A daje „RESULT”").
+- Each of these and the page (.html): the reader's prefixes and unit
+  symbols (--reader, its source), each list whole and in its order.
 In every file: each text in the program's style ("Prosze ...", "kalkulator:
 ...", a menu line) is the program's, and the number of calculations ("eight
-calculations", "1 to 8") the menu's.
+calculations", "1 to 8") the menu's. A file's kind is told by its name.
 
-Usage: dokumenty.py [--summary TEXT]... [--name NAME] FILE... -- COMMAND...
-  (COMMAND: the program, with what runs it)
+Usage: dokumenty.py [--summary TEXT]... [--name NAME] [--reader SOURCE] FILE...
+  -- COMMAND...   (COMMAND: the program, with what runs it)
 """
 import argparse
+import codecs
 import os
 import re
 import shlex
 import subprocess
 import sys
 import tempfile
+import unicodedata
 
 from tabela import MENU, POZA, TEKSTY, as_text
 
@@ -157,22 +161,56 @@ def quoted(path, text):
     return failures
 
 
+def spellings(path):
+    """The reader's prefixes and unit symbols, each list in its table's order
+    and as print shows it (NFKC: the micro sign is mu, the ohm sign omega)."""
+    with open(path, encoding="utf-8") as source:
+        text = source.read()
+    found = []
+    for table in ("kPrzedrostki", "kSymbole"):
+        body = re.search(table + r"\[\] = \{(.*?)\};", text, re.S)
+        if body is None:
+            sys.exit(f"{path}: no table {table}")
+        items = [codecs.decode(item, "unicode_escape").encode("latin-1").decode("utf-8")
+                 for item in re.findall(r'"((?:[^"\\]|\\.)*)"', body.group(1))]
+        found.append(list(dict.fromkeys(unicodedata.normalize("NFKC", i) for i in items)))
+    return found
+
+
+# Between the items of a list: punctuation, markup, "or" and its like.
+BETWEEN = r"(?:[\s,;:()`*\"]|\\f[BIRP]|\b(?:or|and|lub|albo|i|oraz)\b)+"
+
+
+def lists(path, text, expected):
+    """Each list of EXPECTED, whole and in order, somewhere in TEXT."""
+    text = text.replace("\\(mc", "\u00b5").replace("\\(*W", "\u03a9")  # roff's glyphs
+    text = unicodedata.normalize("NFKC", text)
+    return [f"{path} does not list {' '.join(items)}" for items in expected
+            if re.search(r"(?<!\w)" + BETWEEN.join(map(re.escape, items)) + r"(?!\w)", text)
+            is None]
+
+
 def main():
     split = sys.argv.index("--")
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--summary", action="append", default=[])
     parser.add_argument("--name")
+    parser.add_argument("--reader", help="the source of the reader's prefixes and units")
     parser.add_argument("documents", nargs="+")
     arguments = parser.parse_args(sys.argv[1:split])
     COMMAND[:] = sys.argv[split + 1:]
     documents = arguments.documents
-    kinds = {".md": markdown, ".1": manual, "CZYTAJ": guide}
+    kinds = {".md": markdown, ".1": manual, "CZYTAJ": guide, ".html": lambda *_: []}
+    expected = spellings(arguments.reader) if arguments.reader else []
     failed = 0
     for path in documents:
         with open(path, encoding="utf-8-sig", errors="replace") as document:
             text = document.read()
-        kind = next((kind for part, kind in kinds.items() if part in path), lambda *_: [])
-        failures = kind(path, text) + quoted(path, text)
+        name = os.path.basename(path)
+        kind = next((kind for part, kind in kinds.items() if part in name), None)
+        failures = quoted(path, text)
+        if kind is not None:
+            failures += kind(path, text) + lists(path, text, expected)
         if path.endswith(".md") and arguments.name:
             failures += markdown_names(path, text, arguments.summary, arguments.name)
         for failure in failures:

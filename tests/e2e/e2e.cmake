@@ -46,11 +46,13 @@ foreach(cpu IN LISTS KALKULATOR_QEMU_OTHER_CPUS)
 endforeach()
 
 # Every example of the documents, shown as this build's program prints it;
-# the program's texts and its number of calculations wherever quoted.
+# the program's texts and its number of calculations wherever quoted, and
+# the reader's prefixes and units wherever listed.
 set(src ${PROJECT_SOURCE_DIR})
 file(GLOB quoting CONFIGURE_DEPENDS ${src}/fuzz/*.cpp ${src}/fuzz/corpus/*)
 add_test(NAME e2e.dokumenty COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/dokumenty.py
     --summary ${KALKULATOR_SUMMARY_LOWER} --name ${KALKULATOR_DISPLAY_NAME}
+    --reader ${src}/wejscie/liczba.cpp ${src}/web/index.html.in
     ${src}/README.md ${src}/packaging/kalkulator.1.in ${src}/packaging/kalkulator.pl.1.in
     ${src}/packaging/windows/CZYTAJ.txt.in ${src}/packaging/linux/metainfo.xml.in
     ${src}/packaging/packaging.cmake ${quoting}

@@ -168,7 +168,7 @@ run(zip, async (folder, work) => {
     // finger, the end of input in another row than sending; the status
     // whole, and no pull to reload.
     assert.ok(layout.lang === 'pl' && layout.sideways <= 0 && layout.font >= 12 && layout.focused &&
-      layout.rows === TEKSTY.menu.length && /2,5 to 2\.5/.test(layout.hint) &&
+      layout.rows === TEKSTY.menu.length && /w całości/.test(layout.hint) &&
       layout.heights.every((height) => height >= 48) && layout.apart >= 8 && layout.cut <= 0 &&
       layout.overscroll === 'none', JSON.stringify(layout));
     assert.strictEqual(layout.attributes,
