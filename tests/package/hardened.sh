@@ -3,17 +3,22 @@
 #   pie: static, at a random address, relocated at start-up, then read-only;
 #   elf: static at a fixed address (no static-pie there), with GNU_RELRO;
 #   dynamic: as pie, linked with the system's libraries (a distribution's);
-#        all: the stack protector in its own code, and hardening-check
-#        content but for what a static program cannot show it;
+#        all: the stack protector in its own code (a dynamic program's
+#        imports, whatever its objects hold, LTO's included; the objects'
+#        code, fat LTO's too, in a static one, where the C library calls it
+#        as well), and hardening-check content but for what a static program
+#        cannot show it;
 #   pe:  at a random address anywhere in 64 bits, data never run.
 #
-# Usage: hardened.sh pie|elf|dynamic READELF NM PROGRAM OBJECT...
+# Usage: hardened.sh pie|elf|dynamic READELF OBJDUMP PROGRAM OBJECT...
 #        hardened.sh pe OBJDUMP PROGRAM
 set -eu
+# The tools' answers as this script reads them, whatever the caller's language.
+export LC_ALL=C
 fail() { echo "$program: $*" >&2; exit 1; }
 case $1 in
 pie | elf | dynamic)
-    kind=$1 readelf=$2 nm=$3 program=$4
+    kind=$1 readelf=$2 objdump=$3 program=$4
     shift 4
     exempt=
     if [ "$kind" != elf ]; then
@@ -27,7 +32,12 @@ pie | elf | dynamic)
     # copies only, which the compiler proves safe: none is fortified.
     [ "$kind" != dynamic ] || exempt=--nofortify
     "$readelf" -lW "$program" | grep -q GNU_RELRO || fail "no GNU_RELRO segment"
-    "$nm" "$@" | grep -q ' U __stack_chk_fail$' || fail "no stack protector in its objects"
+    if [ "$kind" = dynamic ]; then
+        "$readelf" --dyn-syms -W "$program" | grep -q ' UND __stack_chk_fail' ||
+            fail "no stack protector in its code"
+    else
+        "$objdump" -dr "$@" | grep -q '__stack_chk_fail' || fail "no stack protector in its objects"
+    fi
     if command -v hardening-check >/dev/null; then
         # shellcheck disable=SC2086 # the exemptions are words
         hardening-check $exempt --nostackprotector --nocfprotection "$program" ||
