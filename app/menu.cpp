@@ -7,6 +7,7 @@
 #include "wejscie/wejscie.h"
 
 #include <iostream>
+#include <iterator>
 
 namespace {
 
@@ -29,7 +30,7 @@ const Wielkosc kIndukcyjnosc{"Prosze podac Indukcyjnosc Cewki w Henrach: ", Jedn
 const char* const kKod = "Prosze podac kod Kondensatora: ";
 const char* const kLitera = "Prosze Podac Litere z Kondensatora: ";
 
-// Reads until the option is one of 1 to 8; a loop, so that any number of
+// Reads until the option is one on the menu; a loop, so that any number of
 // wrong entries costs no stack. Returns 0 when the input ends.
 int wczytajWybor() {
     for (;;) {
@@ -38,7 +39,8 @@ int wczytajWybor() {
         if (odczyt == Odczyt::koniec) {
             return 0;
         }
-        if (odczyt == Odczyt::wartosc && wybor >= 1 && wybor <= 8) {
+        if (odczyt == Odczyt::wartosc && wybor >= 1 &&
+            wybor <= static_cast<int>(std::size(kMenu))) {
             return wybor;
         }
         czyscEkran();

@@ -29,7 +29,7 @@ const path = require('path');
 const zlib = require('zlib');
 const { launch } = require('../tests/web/chromium');
 const { serve, url, stop } = require('../tests/web/serwer');
-const { TEKSTY, MENU_8 } = require('../tests/web/strona');
+const { TEKSTY, MENU_LAST } = require('../tests/web/strona');
 
 const pageDirs = (process.argv.length > 2 ? process.argv.slice(2) : ['build/web/page'])
   .map((dir) => path.resolve(dir));
@@ -128,12 +128,12 @@ async function main() {
     for (const condition of CONDITIONS) {
       const times = { empty: [], menu: pages.map(() => []), answer: pages.map(() => []) };
       for (const page of pages) {
-        await opening(browser, page.address, condition, MENU_8, page.answer); // warm-up
+        await opening(browser, page.address, condition, MENU_LAST, page.answer); // warm-up
       }
       for (let i = 0; i < OPENINGS; i++) {
         times.empty.push((await opening(browser, url(empty) + 'empty.html', condition, WORD))[0]);
         for (const [j, page] of pages.entries()) {
-          const [menu, answer] = await opening(browser, page.address, condition, MENU_8, page.answer);
+          const [menu, answer] = await opening(browser, page.address, condition, MENU_LAST, page.answer);
           times.menu[j].push(menu);
           times.answer[j].push(answer);
         }

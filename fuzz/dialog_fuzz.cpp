@@ -3,6 +3,7 @@
 // the shape of what it prints: the run returns, the menu comes first, and at
 // most the result line follows the last prompt. The exact texts are for the
 // end-to-end tables; here every prompt is known by its closing ": ".
+#include "app/konsola.h"
 #include "app/menu.h"
 #include "wejscie/kodowanie.h"
 
@@ -37,7 +38,7 @@ template <typename Krok> std::string uruchom(const std::string& wejscie, Krok kr
 void sprawdz(std::string wyjscie) {
     static const std::string menu = uruchom("", wyswietlMenu);
     static const std::string zlyNumer = "Prosze podac numer\n\n" + menu;
-    static const std::string czyszczenie = "\x1b[H\x1b[2J\x1b[3J";
+    static const std::string czyszczenie = kCzyszczenieTerminala;
 
     // With a terminal on the real stdout the screen is cleared too; that is
     // not part of the dialogue.

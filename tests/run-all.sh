@@ -36,6 +36,11 @@ presets=("$@")
 # bills of materials, as pinned.
 npm ci --no-audit --no-fund --ignore-scripts
 
+# As many compilers as processors, and twice as many tests, which mostly
+# wait on the programs they run; unless the caller says otherwise.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(($(nproc) * 2))}
+
 for preset in "${presets[@]}"; do
     echo "=== $preset"
     cmake --preset "$preset" -DKALKULATOR_WERROR=ON

@@ -1,4 +1,5 @@
-// The one place where reading differs between systems.
+// The one place where reading differs between systems (the other place
+// where the program does is clearing the console, app/konsola.cpp).
 #include "wejscie/standardowe.h"
 
 #include "wejscie/kodowanie.h"

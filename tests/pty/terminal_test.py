@@ -15,11 +15,12 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from tabela import MENU, PLACEHOLDERS, POZA  # noqa: E402
+from tabela import MENU, PLACEHOLDERS, POZA, TEKSTY  # noqa: E402
 
 PROGRAM = None
-CLEAR = b"\x1b[H\x1b[2J\x1b[3J"
+CLEAR = TEKSTY["czyszczenie"].encode()
 TIMEOUT = 15  # seconds; only ever reached by a failing test
+QUIET = 5  # seconds without output after some, even if not in a read
 U, I, R, KOD, LITERA = (PLACEHOLDERS[k].encode()
                          for k in ("{U}", "{I}", "{R}", "{kod}", "{litera}"))
 MENU = MENU.encode()
@@ -53,12 +54,23 @@ class Terminal:
         os.write(self.master, text)
 
     def read_until(self, end):
+        """The output once it ends with END. A program that has printed
+        something and then ends, or sleeps in a read with nothing more to
+        say, shows a wrong screen: that fails at once. TIMEOUT is for a slow
+        start alone."""
         deadline = time.monotonic() + TIMEOUT
+        quiet_since = time.monotonic()
         while not self.output.endswith(end):
-            ready, _, _ = select.select([self.master], [], [], max(0, deadline - time.monotonic()))
-            if not ready:
+            ready, _, _ = select.select([self.master], [], [], 0.1)
+            now = time.monotonic()
+            if ready:
+                self.output += os.read(self.master, 4096)
+                quiet_since = now
+                continue
+            quiet = now - quiet_since
+            waiting = self.output and (quiet > QUIET or (quiet > 0.5 and self.state() == "S"))
+            if now > deadline or self.proc.poll() is not None or waiting:
                 raise AssertionError(f"waited for {end!r}, have {self.output!r}")
-            self.output += os.read(self.master, 4096)
         return self.output
 
     def _proc_file(self, name):

@@ -8,11 +8,11 @@ const assert = require('assert');
 const path = require('path');
 const { launch } = require('./chromium');
 const { serve, url: address, stop } = require('./serwer');
-const { TEKSTY, MENU_8, END, TIMEOUT, LINES, waitFor, showing, run } = require('./strona');
+const { TEKSTY, MENU_LAST, END, TIMEOUT, LINES, waitFor, showing, run } = require('./strona');
 
 const [zip, engine, executable] = process.argv.slice(2);
 const shots = path.dirname(zip);
-const MENU = [TEKSTY.menu[0], MENU_8];
+const MENU = [TEKSTY.menu[0], MENU_LAST];
 
 // Which of TEXTS (the newest of each in the current run) and of the elements
 // named by SELECTORS the user does not see whole: outside the console's box
@@ -97,12 +97,12 @@ run(zip, async (folder, work) => {
     // The program's next run, from the button shown at the end of one.
     const restart = async () => {
       await page.click('#ponownie');
-      await until('the menu again', (l) => l.includes(MENU_8) && !showing(END)(l));
+      await until('the menu again', (l) => l.includes(MENU_LAST) && !showing(END)(l));
     };
 
     if (engine === 'firefox') {
       await page.goto(url);
-      await until('the menu', showing(MENU_8));
+      await until('the menu', showing(MENU_LAST));
       await page.focus('#wpis');
       await enter('4', '230', '10');
       await until('the result', showing('2300W'));
@@ -128,7 +128,7 @@ run(zip, async (folder, work) => {
     const open = async (width, height) => {
       await phone(width, height);
       await page.reload();
-      await until(`the menu at ${width}x${height}`, showing(MENU_8));
+      await until(`the menu at ${width}x${height}`, showing(MENU_LAST));
     };
     const hidden = (texts, selectors = ['#wpis']) => page.evaluate(HIDDEN, texts, selectors);
     const shot = (name) => page.screenshot({ path: path.join(shots, `strona-${name}.png`) });
@@ -161,7 +161,7 @@ run(zip, async (folder, work) => {
 
     await phone(360, 740);
     await page.goto(url);
-    await until('the longest menu line whole', (l) => l.includes(MENU_8));
+    await until('the longest menu line whole', (l) => l.includes(MENU_LAST));
     const layout = await measure();
     // Polish, nothing sideways, typing going to the program; the menu's lines
     // (the empty one after them has no height yet) unwrapped; controls for a
@@ -290,10 +290,10 @@ run(zip, async (folder, work) => {
     for (const wrong of ['', String(TEKSTY.menu.length + 1)]) {
       if (wrong) {
         await enter(wrong);
-        await until('the menu again', (l) => l.includes(TEKSTY.numer) && l.includes(MENU_8));
+        await until('the menu again', (l) => l.includes(TEKSTY.numer) && l.includes(MENU_LAST));
       }
       await scrolled();
-      assert.deepStrictEqual(await hidden([MENU_8], ['#wpis', '#wyslij']), [],
+      assert.deepStrictEqual(await hidden([MENU_LAST], ['#wpis', '#wyslij']), [],
         `with the keyboard open on its side${wrong && ' after a wrong number'}`);
     }
     await shot('klawiatura-844x176');
@@ -345,7 +345,7 @@ run(zip, async (folder, work) => {
     // A desktop: the console window at its full size.
     await page.setViewport({ width: 1280, height: 800 });
     await page.reload();
-    await until('the menu on a desktop', showing(MENU_8));
+    await until('the menu on a desktop', showing(MENU_LAST));
     assert.strictEqual((await measure()).font, 16);
     await shot('komputer');
 
@@ -405,7 +405,7 @@ run(zip, async (folder, work) => {
     site.on('pageerror', (error) => errors.push(String(error)));
     const siteLines = () => site.evaluate(LINES);
     await site.goto(address(server));
-    await waitFor(siteLines, 'the menu hosted', showing(MENU_8));
+    await waitFor(siteLines, 'the menu hosted', showing(MENU_LAST));
     const siteCdp = await site.createCDPSession();
     const manifest = await siteCdp.send('Page.getAppManifest');
     const parsed = JSON.parse(manifest.data);
@@ -422,7 +422,7 @@ run(zip, async (folder, work) => {
     await stop(server);
     server = null;
     await site.reload();
-    await waitFor(siteLines, 'the menu offline', showing(MENU_8));
+    await waitFor(siteLines, 'the menu offline', showing(MENU_LAST));
     await typer(site)('6', '0.5', '100', 'z');
     const offline = await waitFor(siteLines, 'the end of the run offline', showing(END));
     assert.ok(offline.some((line) => line.endsWith('0.005 S')), `offline:\n${offline.join('\n')}`);

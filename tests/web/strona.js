@@ -7,7 +7,7 @@ const os = require('os');
 const path = require('path');
 
 exports.TEKSTY = require('../e2e/teksty.json');
-exports.MENU_8 = exports.TEKSTY.menu.at(-1);
+exports.MENU_LAST = exports.TEKSTY.menu.at(-1);
 exports.END = 'Program zakończył działanie.';
 exports.TIMEOUT = 20000;
 

@@ -6,7 +6,7 @@
 const assert = require('assert');
 const { spawn } = require('child_process');
 const path = require('path');
-const { TEKSTY, MENU_8, END, LINES, waitFor, showing, run } = require('./strona');
+const { TEKSTY, MENU_LAST, END, LINES, waitFor, showing, run } = require('./strona');
 
 const [zip, driver, minibrowser] = process.argv.slice(2);
 const ELEMENT = 'element-6066-11e4-a52e-4f735466cecf';
@@ -39,7 +39,7 @@ run(zip, async (folder) => {
 
     await call('POST', '/url', { url: 'file://' + path.join(folder, 'index.html') });
     const lines = () => call('POST', '/execute/sync', { script: `return ${LINES};`, args: [] });
-    await waitFor(lines, 'the menu', showing(MENU_8));
+    await waitFor(lines, 'the menu', showing(MENU_LAST));
     const field = (await call('POST', '/element', { using: 'css selector', value: '#wpis' }))[ELEMENT];
     const type = (text) => call('POST', `/element/${field}/value`, { text });
     await type('4' + ENTER);
