@@ -32,6 +32,9 @@ else()
             \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/kalkulator\"
             COMMAND_ERROR_IS_FATAL ANY)
     endif()")
+    include(packaging/terms/terms.cmake)
+    kalkulator_terms(kalkulator_terms ${PROJECT_SOURCE_DIR}/packaging/terms/kalkulator.txt.in)
+    kalkulator_terms(metainfo_terms ${PROJECT_SOURCE_DIR}/packaging/terms/metainfo.txt.in)
     configure_file(packaging/copyright.in copyright @ONLY)
     install(FILES README.md ${PROJECT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 

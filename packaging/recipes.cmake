@@ -17,14 +17,14 @@ endfunction()
 # A function, so that the terms of the program so built stay its own.
 function(kalkulator_recipes recipes)
     set(here ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
-    # The terms of the copyright file as the program so built carries it:
-    # kalkulator's, then the metainfo's.
+    # The terms as the program so built carries them: kalkulator's, then
+    # the metainfo's.
     set(KALKULATOR_LINKING_TERMS "${KALKULATOR_DYNAMIC_TERMS}")
-    file(READ ${here}/copyright.in terms)
-    string(CONFIGURE "${terms}" terms @ONLY)
-    string(REGEX MATCH "\n\n(No license.*)\n\n(The AppStream metadata.*[^\n])\n*$" terms "${terms}")
-    kalkulator_debian_text(debian_terms "${CMAKE_MATCH_1}")
-    kalkulator_debian_text(debian_fsfap "${CMAKE_MATCH_2}")
+    include(${here}/terms/terms.cmake)
+    kalkulator_terms(terms ${here}/terms/kalkulator.txt.in)
+    kalkulator_debian_text(debian_terms "${terms}")
+    kalkulator_terms(terms ${here}/terms/metainfo.txt.in)
+    kalkulator_debian_text(debian_fsfap "${terms}")
     kalkulator_debian_text(debian_description "${CPACK_PACKAGE_DESCRIPTION}")
     string(REPLACE " " ", " KALKULATOR_ICON_PACKAGES_COMMAS "${KALKULATOR_ICON_PACKAGES}")
 
