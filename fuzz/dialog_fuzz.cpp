@@ -35,17 +35,28 @@ template <typename Krok> std::string uruchom(const std::string& wejscie, Krok kr
     std::abort();
 }
 
-void sprawdz(std::string wyjscie) {
-    static const std::string menu = uruchom("", wyswietlMenu);
-    static const std::string zlyNumer = "Prosze podac numer\n\n" + menu;
-    static const std::string czyszczenie = kCzyszczenieTerminala;
+void calyPrzebieg() {
+    wyswietlMenu();
+    wybierzOpcje();
+}
 
-    // With a terminal on the real stdout the screen is cleared too; that is
-    // not part of the dialogue.
+// With a terminal on the real stdout the screen is cleared too; that is not
+// part of the dialogue.
+std::string bezCzyszczenia(std::string wyjscie) {
+    const std::string czyszczenie = kCzyszczenieTerminala;
     for (std::size_t p = wyjscie.find(czyszczenie); p != std::string::npos;
          p = wyjscie.find(czyszczenie, p)) {
         wyjscie.erase(p, czyszczenie.size());
     }
+    return wyjscie;
+}
+
+void sprawdz(const std::string& wyjscie) {
+    static const std::string menu = uruchom("", wyswietlMenu);
+    // The answer to a wrong option, as the program gives it to 0.
+    static const std::string zlyNumer =
+        bezCzyszczenia(uruchom("0", calyPrzebieg)).substr(menu.size());
+
     if (wyjscie.compare(0, menu.size(), menu) != 0) {
         blad("the output does not start with the menu", wyjscie);
     }
@@ -65,15 +76,10 @@ void sprawdz(std::string wyjscie) {
     }
 }
 
-void calyPrzebieg() {
-    wyswietlMenu();
-    wybierzOpcje();
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozmiar) {
     const std::string wejscie(reinterpret_cast<const char*>(dane), rozmiar);
-    sprawdz(uruchom(wejscie, calyPrzebieg));
+    sprawdz(bezCzyszczenia(uruchom(wejscie, calyPrzebieg)));
     return 0;
 }

@@ -5,15 +5,19 @@ that each shows exactly what the program prints, as a user would read it:
   which ENTRIES are typed at line ends ("dialog dalej" goes on from before);
   it holds each --summary whole and the display name, --name, as it is.
 - A manual page: each .nf block, "$ COMMAND" run in the shell with the
-  entries in bold, or else the menu ("..." stands for any lines); a
-  translation has the same blocks and list items as the first page.
-- The Windows guide: the menu in its indented lines, and in an option's row
-  each "np. A i B dają „RESULT”" (or "A daje „RESULT”").
+  entries in bold, or else the menu ("..." stands for any lines); an item
+  for each option of the menu; a translation has the same blocks and list
+  items as the first page.
+- The Windows guide: the menu in its indented lines, a row for each option,
+  and in an option's row each "np. A i B dają „RESULT”" (or "A daje
+  „RESULT”").
 - Each of these and the page (.html): the reader's prefixes and unit
   symbols (--reader, its source), each list whole and in its order.
 In every file: each text in the program's style ("Prosze ...", "kalkulator:
-...", a menu line) is the program's, and the number of calculations ("eight
-calculations", "1 to 8") the menu's. A file's kind is told by its name.
+...", a menu line) is the program's, a quotation of one (in quotes, or a
+manual page's bold line) the whole text, and the number of calculations
+("eight calculations", "1 to 8") the menu's. A file's kind is told by its
+name.
 
 Usage: dokumenty.py [--summary TEXT]... [--name NAME] [--reader SOURCE] FILE...
   -- COMMAND...   (COMMAND: the program, with what runs it)
@@ -107,6 +111,11 @@ def manual(path, text):
     MANUALS[:] = MANUALS or [path, shown]
     same = shown == MANUALS[1]
     failures = [] if same else [f"{path} shows other blocks or items than {MANUALS[0]}"]
+    # The options, each an item of the list that the first item starts.
+    first = text.find("\n.TP\n")
+    end = re.compile(r"^\.S[HS] ", re.M).search(text, max(first, 0))
+    options = re.findall(r"^\.TP\n\.B (\d+)\n[^.]", text[first:end.start() if end else None], re.M)
+    failures += described(path, options)
     for number, block in enumerate(re.findall(r"^\.nf\n(.*?)^\.fi$", text, re.S | re.M), 1):
         block = block.replace("\\-", "-").replace("\\&", "").replace("\\e", "\\")
         where = f"{path}, block {number}"
@@ -121,11 +130,19 @@ def manual(path, text):
     return failures
 
 
+def described(path, options):
+    """OPTIONS, the numbers of the options a document describes, are the menu's."""
+    menu = [str(number) for number in range(1, COUNT + 1)]
+    return [] if options == menu else [f"{path} describes options {' '.join(options)}, "
+                                       f"where the menu has {' '.join(menu)}"]
+
+
 def guide(path, text):
     quoted = "".join(line.strip() + "\n" for line in text.splitlines() if line.startswith("  ["))
     failures = check(f"{path}, the menu", quoted,
                      "".join(line.rstrip() + "\n" for line in MENU.splitlines() if line))
     rows = re.split(r"^  (\d)  ", text, flags=re.M)
+    failures += described(path, rows[1::2])
     for option, row in zip(rows[1::2], rows[2::2]):
         row = " ".join(row.split())
         for entries, result in re.findall(r"(?:np\.|, a) ([^„]*?) (?:daje|dają) „([^”]*)”", row):
@@ -147,12 +164,22 @@ def markdown_names(path, text, summaries, name):
                        if not found.startswith(name)]
 
 
+# A quotation: in quotes of either language, or a manual page's bold line.
+QUOTATION = re.compile(r'"([^"\n]*)"|„([^”]*)”|^\.B (.*)$', re.M)
+
+
 def quoted(path, text):
-    """The program's texts and number of calculations, wherever quoted."""
-    flat = " ".join(text.replace("\\ ", " ").replace("\\-", "-").split())
+    """The program's texts and number of calculations, wherever quoted: a
+    quotation whole, and any other mention from its start."""
+    unroff = lambda quote: " ".join(quote.replace("\\ ", " ").replace("\\-", "-").split())
+    flat = unroff(text)
     failures = [f"{path}: quotes {flat[at.start():at.start() + 50]!r}, not the program's"
                 for at in STYLE.finditer(flat)
                 if not any(flat.startswith(known, at.start()) for known in TEXTS)]
+    quotes = [unroff(next(part for part in found.groups() if part is not None))
+              for found in QUOTATION.finditer(text)]
+    failures += [f"{path}: quotes {quote!r}, not the program's whole text" for quote in quotes
+                 if STYLE.match(quote) and quote not in TEXTS]
     counts = re.findall(r"\b(\w+) (?:calculations|obliczeń)\b", flat)
     counts = [word for word in counts if any(word in words for words in WORDS.values())]
     counts += re.findall(r"\b1 (?:to|do) (\d+)\b", flat)
