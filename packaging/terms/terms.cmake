@@ -1,6 +1,6 @@
-# The terms that kalkulator and its files are offered under, each said once,
-# in a file of this folder: kalkulator.txt.in (the program's own, until a
-# licence is chosen) and metainfo.txt.in (the AppStream metadata's).
+# The terms that kalkulator and its files are offered under, each said once:
+# COPYING at the top of the tree (the program's own, until a licence is
+# chosen) and metainfo.txt.in beside this file (the AppStream metadata's).
 
 # Sets `variable` to the terms in `file`, configured with the variables in
 # force; a missing or empty file stops the configure rather than ship a
