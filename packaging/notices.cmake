@@ -8,18 +8,19 @@
 #   KALKULATOR_PROGRAM_FILE    the program's file name
 #   KALKULATOR_LINKING_TERMS   what the copyright file says of the libraries,
 #   KALKULATOR_DYNAMIC_TERMS   and what it says of a dynamic program, which
-# holds none of their code: it has no notices (a distribution's build).
+# holds none of their code: it has no notices (a distribution's build). Each
+# goes on from the program's own terms, in their last paragraph or after it.
 
 set(KALKULATOR_NOTICES ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
 set(KALKULATOR_NOTICES_FOUND FALSE)
-set(KALKULATOR_DYNAMIC_TERMS "kalkulator is
+set(KALKULATOR_DYNAMIC_TERMS " kalkulator is
 linked dynamically with the C and C++ libraries of the system, which are
 not part of it and come with their own terms.")
 if(NOT KALKULATOR_STATIC AND NOT EMSCRIPTEN)
     set(KALKULATOR_LINKING_TERMS "${KALKULATOR_DYNAMIC_TERMS}")
     return()
 endif()
-set(KALKULATOR_LINKING_TERMS "kalkulator is
+set(KALKULATOR_LINKING_TERMS " kalkulator is
 linked statically with the C and C++ libraries of the toolchain that
 built it, whose terms this build could not name (it reads them from
 Debian's packages).")
@@ -159,7 +160,7 @@ if(KALKULATOR_LIBC_SOURCES)
 endif()
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
     ${CMAKE_CURRENT_LIST_DIR}/notices.txt.in ${CMAKE_CURRENT_LIST_DIR}/notices-libc.txt.in
-    ${CMAKE_CURRENT_LIST_DIR}/copyright-static.txt.in)
+    ${CMAKE_CURRENT_LIST_DIR}/copyright-static.txt.in ${CMAKE_CURRENT_LIST_DIR}/copyright-libc.txt.in)
 file(READ ${CMAKE_CURRENT_LIST_DIR}/notices.txt.in text)
 string(CONFIGURE "${text}" text @ONLY)
 set(rule "======================================================================")
@@ -178,7 +179,15 @@ if(WIN32) # beside CZYTAJ.txt, for Notepad alike
 endif()
 file(WRITE ${KALKULATOR_NOTICES} "${text}")
 set(KALKULATOR_NOTICES_FOUND TRUE)
+# What the copyright file says of them: the GNU C Library's section 6 first,
+# where it is linked in, in the program's paragraph; else a paragraph alone.
 file(READ ${CMAKE_CURRENT_LIST_DIR}/copyright-static.txt.in KALKULATOR_LINKING_TERMS)
-string(STRIP "${KALKULATOR_LINKING_TERMS}" KALKULATOR_LINKING_TERMS)
+if(KALKULATOR_LIBC_SOURCES)
+    file(READ ${CMAKE_CURRENT_LIST_DIR}/copyright-libc.txt.in libc_terms)
+    string(PREPEND KALKULATOR_LINKING_TERMS " ${libc_terms}\n")
+else()
+    string(PREPEND KALKULATOR_LINKING_TERMS "\n\n")
+endif()
+string(REGEX REPLACE "\n+$" "" KALKULATOR_LINKING_TERMS "${KALKULATOR_LINKING_TERMS}")
 string(CONFIGURE "${KALKULATOR_LINKING_TERMS}" KALKULATOR_LINKING_TERMS @ONLY)
 set(KALKULATOR_PROGRAM_FILE ${program})

@@ -9,6 +9,26 @@
 set(KALKULATOR_UUID_NAMESPACE 6F1C2A4E-9B3D-4E57-8A60-2D4B7C9E1F35)
 
 include(packaging/notices.cmake)
+
+# kalkulator's terms, which every package carries: the Linux packages in
+# their copyright file, with the AppStream metadata's, the others beside the
+# program as COPYING.txt (in CRLF on Windows, for Notepad).
+include(packaging/terms/terms.cmake)
+kalkulator_terms(kalkulator_terms ${PROJECT_SOURCE_DIR}/COPYING)
+if(EMSCRIPTEN OR WIN32)
+    set(metainfo_terms "")
+    set(newlines UNIX)
+    if(WIN32)
+        set(newlines CRLF)
+    endif()
+    configure_file(packaging/copyright.in COPYING.txt @ONLY NEWLINE_STYLE ${newlines})
+    install(FILES ${PROJECT_BINARY_DIR}/COPYING.txt DESTINATION .)
+else()
+    kalkulator_terms(metainfo_terms ${PROJECT_SOURCE_DIR}/packaging/terms/metainfo.txt.in)
+    string(PREPEND metainfo_terms "\n\n")
+    configure_file(packaging/copyright.in copyright @ONLY)
+endif()
+
 if(KALKULATOR_NOTICES_FOUND)
     install(FILES ${KALKULATOR_NOTICES}
         DESTINATION $<IF:$<BOOL:${EMSCRIPTEN}${WIN32}>,.,${CMAKE_INSTALL_DOCDIR}>)
@@ -32,10 +52,6 @@ else()
             \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/kalkulator\"
             COMMAND_ERROR_IS_FATAL ANY)
     endif()")
-    include(packaging/terms/terms.cmake)
-    kalkulator_terms(kalkulator_terms ${PROJECT_SOURCE_DIR}/COPYING)
-    kalkulator_terms(metainfo_terms ${PROJECT_SOURCE_DIR}/packaging/terms/metainfo.txt.in)
-    configure_file(packaging/copyright.in copyright @ONLY)
     install(FILES README.md ${PROJECT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
     # Manual pages and changelog gzipped as Debian has them: -9, no name or time.

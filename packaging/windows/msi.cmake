@@ -13,7 +13,7 @@ include(${CPACK_KALKULATOR_SOURCE_DIR}/packaging/steps.cmake)
 include(${source}/uuid.cmake)
 
 kalkulator_uuid(product_code ${upgrade_code} "product ${CPACK_PACKAGE_VERSION}")
-foreach(component program guide notices shortcuts)
+foreach(component program guide notices terms shortcuts)
     kalkulator_uuid(component_${component} ${upgrade_code} "component ${component}")
 endforeach()
 configure_file(${source}/kalkulator.wxs.in ${stage}/kalkulator.wxs @ONLY)
@@ -38,7 +38,7 @@ foreach(text IN LISTS texts)
     list(APPEND queries -q "${text}")
 endforeach()
 
-set(inputs kalkulator.wxs kalkulator.exe CZYTAJ.txt THIRD-PARTY-NOTICES.txt kalkulator.ico
+set(inputs kalkulator.wxs kalkulator.exe CZYTAJ.txt THIRD-PARTY-NOTICES.txt COPYING.txt kalkulator.ico
     environment.idt codepage.idt)
 set(contents "${texts}\n")
 foreach(input IN LISTS inputs)

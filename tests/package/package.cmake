@@ -19,14 +19,15 @@ function(kalkulator_package_tests)
             ${tree}/kalkulator.js ${tree}/index.html
             ${tree}/manifest.webmanifest ${tree}/sw.js ${tree}/kalkulator-192.png
             ${tree}/kalkulator-512.png ${tree}/kalkulator-maskowalna-512.png
-            ${tree}/THIRD-PARTY-NOTICES.txt ${dialogue})
+            ${tree}/THIRD-PARTY-NOTICES.txt ${tree}/COPYING.txt ${dialogue})
         include(${here}/../web/browsers.cmake)
         kalkulator_page_tests(${bin}/${tree}.zip)
     elseif(WIN32)
         add_test(NAME package.zip COMMAND ${unpacked} ${bin}/${tree}.zip ${CMAKE_NM}
-            ${tree}/kalkulator.exe ${tree}/CZYTAJ.txt ${tree}/THIRD-PARTY-NOTICES.txt ${dialogue})
+            ${tree}/kalkulator.exe ${tree}/CZYTAJ.txt ${tree}/THIRD-PARTY-NOTICES.txt
+            ${tree}/COPYING.txt ${dialogue})
         add_test(NAME package.guide COMMAND sh ${here}/../windows/guide.sh
-            ${bin}/CZYTAJ.txt ${bin}/THIRD-PARTY-NOTICES.txt)
+            ${bin}/CZYTAJ.txt ${bin}/THIRD-PARTY-NOTICES.txt ${bin}/COPYING.txt)
     else()
         set(docs share/man/man1/kalkulator.1.gz share/man/pl/man1/kalkulator.1.gz
             share/doc/kalkulator/README.md share/doc/kalkulator/copyright

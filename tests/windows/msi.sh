@@ -62,7 +62,7 @@ on_path() { value "$environment" PATH | tr ';' '\n' | grep -cxF "$dir\\" || true
 check_installed() {
     version=$1
     [ "$status" -eq 0 ] || fail "msiexec ended with $status"
-    for file in kalkulator.exe CZYTAJ.txt THIRD-PARTY-NOTICES.txt; do
+    for file in kalkulator.exe CZYTAJ.txt THIRD-PARTY-NOTICES.txt COPYING.txt; do
         [ -f "$unix_dir/$file" ] || fail "no $dir\\$file"
     done
     [ "$(shortcuts)" -eq 2 ] || fail "$(shortcuts) Start menu shortcuts, expected 2"
