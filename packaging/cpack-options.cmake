@@ -15,18 +15,12 @@ if(NOT CPACK_KALKULATOR_NOTICES_FOUND)
         "the program, which this build could not find (see the configure warning)")
 endif()
 
-# Every time written into a package is the last commit's, so that the same
-# sources give the same bytes whenever packaged; the caller's
-# SOURCE_DATE_EPOCH wins, and outside git the changelog's time stands in,
-# which in the source release is the commit's.
+# Every time written into a package is the release's, its changelog entry's,
+# so that the same sources give the same bytes whenever and wherever they
+# are packaged, from a checkout or from the source release unpacked; the
+# caller's SOURCE_DATE_EPOCH wins.
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
-    include(${CPACK_KALKULATOR_SOURCE_DIR}/packaging/steps.cmake)
-    kalkulator_git(epoch log -1 --format=%ct)
-    string(STRIP "${epoch}" epoch)
-    if(NOT epoch MATCHES "^[0-9]+$")
-        file(TIMESTAMP ${CPACK_KALKULATOR_SOURCE_DIR}/packaging/changelog epoch "%s" UTC)
-    endif()
-    set(ENV{SOURCE_DATE_EPOCH} ${epoch})
+    set(ENV{SOURCE_DATE_EPOCH} ${CPACK_KALKULATOR_RELEASE_EPOCH})
 endif()
 
 # The source configuration (CPackSourceConfig.cmake, which alone installs

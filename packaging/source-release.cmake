@@ -1,40 +1,48 @@
 # cpack's External generator for the source release (native Linux builds,
-# and CPackSourceConfig.cmake): the last commit's files, or without git (an
-# unpacked source release) all that .gitignore lets in, under
-# kalkulator-VERSION/: the same bytes from any checkout of one commit,
-# whatever is changed and not committed, and from the release unpacked.
+# and CPackSourceConfig.cmake): under kalkulator-VERSION/, the files of the
+# last commit of kalkulator's own history, or in a release unpacked (with
+# or without a history of its own, as a packaging repository has it) the
+# files its MANIFEST lists; MANIFEST itself, the list, goes in too. So the
+# same bytes come from any checkout of one commit, and from its release
+# unpacked anywhere, whatever else the folder holds.
 
 include(${CPACK_KALKULATOR_SOURCE_DIR}/packaging/steps.cmake)
 set(source ${CPACK_KALKULATOR_SOURCE_DIR})
 set(name ${CPACK_SOURCE_PACKAGE_FILE_NAME})
 
-kalkulator_git(files ls-tree -r --name-only HEAD)
-if(DEFINED files)
+if(EXISTS ${source}/MANIFEST)
+    file(STRINGS ${source}/MANIFEST files)
+else()
+    kalkulator_git(files ls-tree -r --name-only HEAD)
+    if(NOT DEFINED files)
+        message(FATAL_ERROR "${source} is neither a checkout of kalkulator nor a source release "
+            "unpacked (with its MANIFEST): the files of the source release are not known")
+    endif()
     string(REPLACE "\n" ";" files "${files}")
+    # The commit is what is packed: a release bumped and not committed
+    # would give a tarball whose name its contents do not bear out.
+    kalkulator_git(committed show HEAD:CMakeLists.txt)
+    if(NOT committed MATCHES "\n    VERSION ${CPACK_PACKAGE_VERSION}\n")
+        message(FATAL_ERROR "The version ${CPACK_PACKAGE_VERSION} is not the last commit's: "
+            "commit the release (CMakeLists.txt and packaging/changelog) first")
+    endif()
+    kalkulator_git(changed diff --name-only HEAD)
+    if(changed)
+        string(REPLACE "\n" " " changed "${changed}")
+        message(WARNING "The source release holds the last commit, not these files as they "
+            "are changed since: ${changed}")
+    endif()
     set(source ${CPACK_TOPLEVEL_DIRECTORY}/commit)
     file(REMOVE_RECURSE ${source})
     file(MAKE_DIRECTORY ${source})
     kalkulator_run(COMMAND git -C ${CPACK_KALKULATOR_SOURCE_DIR} archive --format=tar HEAD
         COMMAND tar -x -C ${source})
-else()
-    file(GLOB_RECURSE files RELATIVE ${source} ${source}/*)
-    file(STRINGS ${source}/.gitignore patterns REGEX "^[^#]")
-    list(APPEND patterns /.git/)
-    foreach(pattern IN LISTS patterns)
-        string(REGEX REPLACE "[][.+?^$()|\\]" "\\\\\\0" pattern "${pattern}")
-        string(REPLACE "*" "[^/]*" pattern "${pattern}")
-        if(pattern MATCHES "^/")
-            string(REGEX REPLACE "^/" "^" pattern "${pattern}")
-        else()
-            set(pattern "(^|/)${pattern}")
-        endif()
-        string(REGEX REPLACE "/$" "" pattern "${pattern}")
-        string(APPEND pattern "(/|$)")
-        list(FILTER files EXCLUDE REGEX "${pattern}")
-    endforeach()
+    list(APPEND files MANIFEST)
+    list(FILTER files EXCLUDE REGEX "^$")
+    list(SORT files)
+    list(JOIN files "\n" list)
+    file(WRITE ${source}/MANIFEST "${list}\n")
 endif()
-list(FILTER files EXCLUDE REGEX "^$")
-list(SORT files)
 list(JOIN files "\n" list)
 set(list_file ${CPACK_TOPLEVEL_DIRECTORY}/source-files.txt)
 file(WRITE ${list_file} "${list}\n")
