@@ -2,7 +2,8 @@
 # compiler says where they are, Debian which package holds them and its
 # copyright file the terms (without dpkg, cpack refuses). Also sets:
 #   KALKULATOR_NOTICES_FOUND   whether the notices could be written
-#   KALKULATOR_LIBRARIES       "library|Debian package|version|arch|SPDX licence"
+#   KALKULATOR_LIBRARIES       "library|Debian package|version|arch|SPDX licence|
+#                              upstream version", the last where it is not Debian's
 #   KALKULATOR_BUILT_USING     the .deb's Built-Using, the linked code's sources
 #   KALKULATOR_LIBC_SOURCES    of them, the C library's
 #   KALKULATOR_PROGRAM_FILE    the program's file name
@@ -27,8 +28,32 @@ Debian's packages).")
 
 set(linked)
 set(names)
+# Each library's licence as SPDX names it, where its Debian copyright file
+# gives no one licence for all of its files: the terms of the code linked
+# in, whose copyright files the notices hold whole.
+set(licence_libc.a "LGPL-2.1-or-later")
+set(licence_libstdc++.a "GPL-3.0-or-later WITH GCC-exception-3.1")
+set(licence_libgcc.a "GPL-3.0-or-later WITH GCC-exception-3.1")
+set(licence_libmingwex.a "ZPL-2.1")
+set(licence_libwinpthread.a "MIT")
+set(licence_musl "MIT")
+set(licence_libc++ "Apache-2.0 WITH LLVM-exception")
+set(licence_libc++abi "Apache-2.0 WITH LLVM-exception")
+set(licence_compiler-rt "Apache-2.0 WITH LLVM-exception")
+set(licence_emmalloc "MIT OR NCSA")
+
 if(EMSCRIPTEN)
     set(linked ${EMSCRIPTEN_ROOT_PATH}/system/lib) # musl, libc++, libc++abi, compiler-rt
+    # Their own versions, as emscripten's tree states them.
+    file(STRINGS ${linked}/libc/musl/VERSION upstream_musl LIMIT_COUNT 1)
+    foreach(library libc++=libcxx libc++abi=libcxxabi compiler-rt=compiler-rt)
+        string(REGEX MATCH "^(.*)=(.*)$" library ${library})
+        file(STRINGS ${linked}/${CMAKE_MATCH_2}/readme.txt release REGEX "based on release")
+        string(REGEX REPLACE ".*based on release ([0-9.]*[0-9]).*" "\\1"
+            upstream_${CMAKE_MATCH_1} "${release}")
+    endforeach()
+    file(STRINGS ${EMSCRIPTEN_ROOT_PATH}/emscripten-version.txt upstream_emmalloc LIMIT_COUNT 1)
+    string(REPLACE "\"" "" upstream_emmalloc "${upstream_emmalloc}")
 elseif(WIN32)
     set(names libstdc++.a libgcc.a libmingwex.a libwinpthread.a)
 else()
@@ -127,7 +152,12 @@ foreach(path IN LISTS linked)
         list(JOIN libraries ", " name)
     endif()
     foreach(library IN LISTS libraries)
-        list(APPEND KALKULATOR_LIBRARIES "${library}|${package}|${version_arch}|${licence}")
+        set(library_licence "${licence}")
+        if(NOT library_licence)
+            set(library_licence "${licence_${library}}")
+        endif()
+        list(APPEND KALKULATOR_LIBRARIES
+            "${library}|${package}|${version_arch}|${library_licence}|${upstream_${library}}")
     endforeach()
     list(APPEND sections ${copyright})
     list(APPEND packages_${copyright} ${package})

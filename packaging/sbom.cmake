@@ -42,7 +42,12 @@ function(kalkulator_sbom_program name)
     set(dependencies)
     foreach(library IN LISTS CPACK_KALKULATOR_LIBRARIES)
         string(REPLACE "|" ";" fields "${library}")
-        list(POP_FRONT fields file debian debian_version arch licence) # licence empty if unknown
+        unset(upstream)
+        list(POP_FRONT fields file debian debian_version arch licence upstream)
+        set(version "${upstream}") # the library's own, where Debian's is another's
+        if(NOT version)
+            set(version ${debian_version})
+        endif()
         string(REPLACE "%" "%25" purl_version "${debian_version}")
         string(REPLACE "+" "%2B" purl_version "${purl_version}")
         string(REPLACE ":" "%3A" purl_version "${purl_version}")
@@ -55,7 +60,7 @@ function(kalkulator_sbom_program name)
       \"type\": \"library\",
       \"bom-ref\": \"library:${file}\",
       \"name\": \"${file}\",
-      \"version\": \"${debian_version}\",
+      \"version\": \"${version}\",
       \"purl\": \"pkg:deb/debian/${debian}@${purl_version}?arch=${arch}\",${licences}
       \"properties\": [
         {\"name\": \"kalkulator:debian-package\", \"value\": \"${debian}\"},

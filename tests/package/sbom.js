@@ -1,6 +1,7 @@
 // The bill beside each package: valid CycloneDX 1.6 by the library's own
 // validator; the hashes of the package and of the program at the bill's path
-// in it; the libraries of THIRD-PARTY-NOTICES.txt (none for the source release).
+// in it; the libraries of THIRD-PARTY-NOTICES.txt (none for the source release),
+// each with its licence.
 //
 // Usage: node sbom.js NOTICES PACKAGE...   (each PACKAGE.cdx.json beside it)
 'use strict';
@@ -67,6 +68,8 @@ async function main() {
 
     const libraries = bom.components.filter((c) => c.type === 'library');
     assert.ok(libraries.every((c) => property(c, 'kalkulator:linkage') === 'static'));
+    const unlicensed = libraries.filter((c) => !(c.licenses || []).length).map((c) => c.name);
+    assert.deepStrictEqual(unlicensed, [], `${name}: libraries with no licence`);
     assert.deepStrictEqual({
       debian: [...new Set(libraries.map((c) => property(c, 'kalkulator:debian-package')))].sort(),
       libraries: libraries.map((c) => c.name).sort(),
