@@ -344,9 +344,24 @@ function konsola(wczesne) {
 
   // If kalkulator.js cannot be loaded or started, the page says so and can
   // only be loaded again; what was typed stays on the screen, unanswered.
+  // A server that answers has refused the program or lacks it, which no
+  // connection mends; no answer at all is the connection's.
   function nieWczytano() {
     wpisywanie(false);
-    document.documentElement.classList.add('nie-wczytano');
+    function powiedz(odpowiedz) {
+      if (odpowiedz && !odpowiedz.ok) {
+        document.getElementById('przyczyna').textContent = 'Serwer nie wydał pliku ' +
+          'kalkulator.js (błąd HTTP ' + odpowiedz.status + '): strona na nim jest niepełna.';
+      }
+      document.documentElement.classList.add('nie-wczytano');
+    }
+    if (/^https?:$/.test(location.protocol)) {
+      fetch('kalkulator.js', { method: 'HEAD', cache: 'no-store' }).then(powiedz, function () {
+        powiedz(null);
+      });
+    } else {
+      powiedz(null);
+    }
   }
 
   // A new run below the earlier ones, which stay dimmed.

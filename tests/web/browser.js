@@ -401,6 +401,17 @@ run(zip, async (folder, work) => {
     // Hosted on 127.0.0.1: the manifest parses, Chromium would install the
     // page, its service worker takes control, and it runs with the server gone.
     server = await serve(folder);
+    // The server lacking kalkulator.js: said as the server's, not the connection's.
+    const missing = await (await browser.createBrowserContext()).newPage();
+    await missing.setRequestInterception(true);
+    missing.on('request', (request) => (request.url().endsWith('/kalkulator.js')
+      ? request.respond({ status: 404, body: '' }) : request.continue()));
+    await missing.goto(address(server));
+    await missing.waitForSelector('#awaria', { visible: true, timeout: TIMEOUT });
+    assert.strictEqual(await missing.$eval('#awaria', (p) => p.innerText),
+      'Nie udało się wczytać programu. Serwer nie wydał pliku kalkulator.js (błąd HTTP 404): ' +
+      'strona na nim jest niepełna. Wczytaj ponownie', 'a missing kalkulator.js');
+    await missing.browserContext().close();
     const site = await browser.newPage();
     site.on('pageerror', (error) => errors.push(String(error)));
     const siteLines = () => site.evaluate(LINES);
