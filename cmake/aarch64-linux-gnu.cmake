@@ -2,4 +2,4 @@
 # compiler (g++-aarch64-linux-gnu), run under qemu-user for the tests.
 set(CMAKE_SYSTEM_PROCESSOR aarch64)
 include(${CMAKE_CURRENT_LIST_DIR}/cross.cmake)
-kalkulator_linux_cross(aarch64-linux-gnu qemu-aarch64)
+kalkulator_linux_cross(aarch64-linux-gnu arm64 qemu-aarch64)

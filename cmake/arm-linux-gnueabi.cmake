@@ -3,4 +3,4 @@
 # under qemu-user as the Pi 1's ARM1176 and again as a Cortex-A7 (Pi 2).
 set(CMAKE_SYSTEM_PROCESSOR arm)
 include(${CMAKE_CURRENT_LIST_DIR}/cross.cmake)
-kalkulator_linux_cross(arm-linux-gnueabi qemu-arm arm1176 cortex-a7)
+kalkulator_linux_cross(arm-linux-gnueabi armel qemu-arm arm1176 cortex-a7)
