@@ -52,13 +52,27 @@ void kazdyToken(const std::string& token, std::size_t jeszcze) {
     }
 }
 
+// The stream to compare with is libstdc++'s: other libraries read numbers
+// otherwise, which is why the program has a reader of its own.
+#ifdef __GLIBCXX__
+constexpr bool kLibstdcxx = true;
+#else
+constexpr bool kLibstdcxx = false;
+#endif
+
 TEST(Liczba, JakStrumienNaWszystkichKrotkichTokenach) {
+    if (!kLibstdcxx) {
+        GTEST_SKIP() << "no libstdc++ to compare with";
+    }
     kazdyToken("", 5);
 }
 
 // The edges of float's range, rounding, and what one library or another
 // reads differently.
 TEST(Liczba, JakStrumienNaKrawedziach) {
+    if (!kLibstdcxx) {
+        GTEST_SKIP() << "no libstdc++ to compare with";
+    }
     const char* const tokeny[] = {
         "12x",          "3a",     "nan",     "inf",   "-inf", "0x10",         "1e-50",
         "-1e-50",       "1e-45",  "1.4e-45", "7e-46", "1e38", "3.4028235e38", "3.40282356e38",
