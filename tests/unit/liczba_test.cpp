@@ -5,6 +5,7 @@
 #include "wejscie/liczba.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -90,13 +91,38 @@ TEST(Liczba, JakStrumienNaKrawedziach) {
 }
 
 // A prefix, the code form and the unit asked for stand for a plain number,
-// the same value bit for bit; anything left over refuses the whole token.
+// the same value bit for bit (as the C library's strtof reads it); anything
+// left over refuses the whole token. Every target runs these.
 TEST(Liczba, PrzedrostkiKodIJednostki) {
     struct {
         const char* token;
         Jednostka jednostka;
         const char* liczba; // the plain number, or nullptr where the token is refused
     } const przypadki[] = {
+        // Plain numbers and what only looks like one.
+        {"1,5", Jednostka::zadna, "1.5"},
+        {".5", Jednostka::zadna, "0.5"},
+        {"5.", Jednostka::zadna, "5"},
+        {"-10", Jednostka::zadna, "-10"},
+        {"1e-3", Jednostka::zadna, "0.001"},
+        {"1E-3", Jednostka::zadna, "0.001"},
+        {"3.4028235e38", Jednostka::zadna, "3.4028235e38"},
+        {"1.4e-45", Jednostka::zadna, "1.4e-45"},
+        {"-1e-50", Jednostka::zadna, "-0"},
+        {"3.5e38", Jednostka::zadna, nullptr},
+        {"-3.5e38", Jednostka::zadna, nullptr},
+        {"1e99", Jednostka::zadna, nullptr},
+        {"-1e39", Jednostka::zadna, nullptr},
+        {"-", Jednostka::zadna, nullptr},
+        {"+", Jednostka::zadna, nullptr},
+        {".", Jednostka::zadna, nullptr},
+        {"e", Jednostka::zadna, nullptr},
+        {"1e", Jednostka::zadna, nullptr},
+        {"nan", Jednostka::zadna, nullptr},
+        {"inf", Jednostka::zadna, nullptr},
+        {"0x10", Jednostka::zadna, nullptr},
+        {"12x", Jednostka::zadna, nullptr},
+        // Prefixes, the code form, units.
         {"4,7k", Jednostka::zadna, "4700"},
         {"-4.7kOhm", Jednostka::om, "-4700"},
         {"1e3k", Jednostka::zadna, "1e6"},
@@ -114,6 +140,18 @@ TEST(Liczba, PrzedrostkiKodIJednostki) {
         {"4m7", Jednostka::zadna, "0.0047"},
         {"2R", Jednostka::zadna, "2"},
         {"1e-50p", Jednostka::zadna, "0"},
+        {"100p", Jednostka::zadna, "1e-10"},
+        {"2,5uA", Jednostka::amper, "2.5e-6"},
+        {"2,5mA", Jednostka::amper, "0.0025"},
+        {"230V", Jednostka::wolt, "230"},
+        {"1e3G", Jednostka::zadna, "1e12"},
+        {"1\xC2\xB5"
+         "F",
+         Jednostka::farad, "1e-6"},
+        {"1k\xCE\xA9", Jednostka::om, "1000"},
+        {"1m\xE2\x84\xA6", Jednostka::om, "0.001"},
+        {"R47", Jednostka::zadna, "0.47"},
+        {"1M5", Jednostka::zadna, "1.5e6"},
         // Capitals as parts lists write them, where they mean nothing else.
         {"4K7", Jednostka::zadna, "4700"},
         {"4,7K", Jednostka::zadna, "4700"},
@@ -158,7 +196,7 @@ TEST(Liczba, PrzedrostkiKodIJednostki) {
         const bool udany = czytajLiczbe(p.token, p.jednostka, wartosc);
         ASSERT_EQ(udany, p.liczba != nullptr) << "token \"" << p.token << "\"";
         if (p.liczba != nullptr) {
-            const float oczekiwana = strumienia(p.liczba).wartosc;
+            const float oczekiwana = std::strtof(p.liczba, nullptr);
             ASSERT_EQ(std::memcmp(&wartosc, &oczekiwana, sizeof(float)), 0)
                 << "token \"" << p.token << "\": " << wartosc << " != " << oczekiwana;
         }
