@@ -460,6 +460,13 @@ function konsola(wczesne) {
     if ('serviceWorker' in navigator) {
       // Without it the page works all the same, only not offline.
       navigator.serviceWorker.register('sw.js').catch(function () {});
+      // A worker taking over from another brings a new version, which
+      // the page open now is not: it says so, and a link loads it.
+      if (navigator.serviceWorker.controller) {
+        navigator.serviceWorker.addEventListener('controllerchange', function () {
+          document.getElementById('wersja').hidden = false;
+        });
+      }
     }
   }
 }

@@ -5,6 +5,7 @@
 // Usage: node browser.js ZIP chromium|firefox BROWSER
 'use strict';
 const assert = require('assert');
+const fs = require('fs');
 const path = require('path');
 const { launch } = require('./chromium');
 const { serve, url: address, stop } = require('./serwer');
@@ -438,6 +439,26 @@ run(zip, async (folder, work) => {
     const offline = await waitFor(siteLines, 'the end of the run offline', showing(END));
     assert.ok(offline.some((line) => line.endsWith('0.005 S')), `offline:\n${offline.join('\n')}`);
     assert.deepStrictEqual(errors, [], 'the hosted page had errors');
+
+    // A new version on a host whose files may be cached ten minutes: the
+    // open page says that it is there, and the next opening shows it.
+    const hosted = path.join(work, 'hosted');
+    fs.cpSync(folder, hosted, { recursive: true });
+    server = await serve(hosted, { maxAge: 600 });
+    const old = await (await browser.createBrowserContext()).newPage();
+    await old.goto(address(server));
+    await old.waitForFunction(() => navigator.serviceWorker.controller !== null,
+      { timeout: TIMEOUT });
+    await old.reload(); // now with the worker's copies, and a worker in charge
+    const edit = (file, from, to) => fs.writeFileSync(path.join(hosted, file),
+      fs.readFileSync(path.join(hosted, file), 'utf8').replace(from, to));
+    edit('index.html', '<title>', '<title>Nowa: ');
+    edit('sw.js', "var PAMIEC = '", "var PAMIEC = 'nowa-");
+    await old.evaluate(() => navigator.serviceWorker.getRegistration().then((r) => r.update()));
+    await old.waitForSelector('#wersja', { visible: true, timeout: TIMEOUT });
+    await old.reload();
+    assert.ok((await old.title()).startsWith('Nowa: '), 'the next opening showed the old version');
+    await old.browserContext().close();
   } finally {
     if (server) {
       await stop(server);

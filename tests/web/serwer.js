@@ -14,8 +14,8 @@ const TYPES = {
 
 // Resolves to the listening server; its address is `url(server)`. With
 // gzip, text goes compressed to a browser that takes it, as static hosts
-// send it.
-exports.serve = (folder, { gzip = false } = {}) => {
+// send it; with maxAge, every file may be cached that many seconds.
+exports.serve = (folder, { gzip = false, maxAge = null } = {}) => {
   const server = http.createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://host').pathname)
       .replace(/^\/+/, '') || 'index.html';
@@ -27,6 +27,9 @@ exports.serve = (folder, { gzip = false } = {}) => {
     const type = TYPES[path.extname(file)] || 'application/octet-stream';
     let body = fs.readFileSync(file);
     const headers = { 'Content-Type': type };
+    if (maxAge !== null) {
+      headers['Cache-Control'] = `max-age=${maxAge}`;
+    }
     if (gzip && /text|javascript|json/.test(type) &&
         /\bgzip\b/.test(request.headers['accept-encoding'] || '')) {
       body = zlib.gzipSync(body);
