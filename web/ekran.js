@@ -260,11 +260,14 @@ function konsola(wczesne) {
     }
     if (wpis.value !== '') {
       wyslij(wezWpis());
+      doPola();
     } else {
+      // Nothing typed can pass the end of input: the field takes no more
+      // until the program is started again.
       koniecWejscia = true;
+      wpisywanie(false);
       oddaj();
     }
-    doPola();
   }
 
   // The form never goes to a server (method="dialog" outside a dialog):

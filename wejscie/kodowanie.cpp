@@ -15,6 +15,9 @@ WejscieTekstowe::WejscieTekstowe(std::streambuf& zrodlo, Kodowanie kodowanie)
     : zrodlo_(zrodlo), kodowanie_(kodowanie) {}
 
 WejscieTekstowe::int_type WejscieTekstowe::underflow() {
+    if (koniec_) {
+        return traits_type::eof();
+    }
     // The last characters read stay in front, to be put back.
     const auto zwrot = static_cast<std::size_t>(std::min<std::ptrdiff_t>(kZwrot, gptr() - eback()));
     if (zwrot > 0) { // before the first read there is no buffer at all
@@ -29,7 +32,8 @@ WejscieTekstowe::int_type WejscieTekstowe::underflow() {
         koniec = kodowanie_ == Kodowanie::bajty ? przepisz(od) : odkoduj(od);
     }
     setg(bufor_, od, koniec);
-    return koniec == od ? traits_type::eof() : traits_type::to_int_type(*gptr());
+    koniec_ = koniec == od;
+    return koniec_ ? traits_type::eof() : traits_type::to_int_type(*gptr());
 }
 
 // Reads the byte-order mark, if the input starts with one. The marks differ in

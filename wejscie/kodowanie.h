@@ -9,7 +9,8 @@
 // number and no letter of the tables takes, and a truncated last code unit is
 // dropped. A byte-order mark anywhere else is not special. Nothing is read
 // from the source before the first read asks for it, and then no more than
-// is there.
+// is there. The end of input is final: a terminal's Ctrl-D ends the run,
+// whichever read it meets.
 class WejscieTekstowe : public std::streambuf {
   public:
     enum class Kodowanie { nieznane, bajty, utf16le, utf16be };
@@ -35,6 +36,7 @@ class WejscieTekstowe : public std::streambuf {
 
     std::streambuf& zrodlo_;
     Kodowanie kodowanie_;
+    bool koniec_ = false;
     // A high surrogate waits for the low one that completes its character.
     int wysokiSurogat_ = 0;
     char bufor_[4096] = {};

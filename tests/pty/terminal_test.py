@@ -153,6 +153,15 @@ class TerminalTest(unittest.TestCase):
         t.type(b"Kx\n")  # K is the letter, x ends the pause
         t.finish(self, MENU + CLEAR + LITERA + b"10%\n")
 
+    def test_end_of_input_ends_the_run(self):
+        # Ctrl-D at a question, once: the empty result line, and the end.
+        t = self.start("dumb")
+        t.read_until(MENU)
+        t.type(b"1\n")
+        t.read_until(U)
+        t.type(b"\x04")
+        t.finish(self, MENU + U + b"\n")
+
     def test_wrong_option_waits_for_a_new_entry(self):
         t = self.start("dumb")
         t.read_until(MENU)

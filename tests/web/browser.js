@@ -385,6 +385,9 @@ run(zip, async (folder, work) => {
     const ready = await state();
     assert.deepStrictEqual([ready[2], await slow.$eval('#wolno', (p) => p.offsetHeight)],
       [loading[2], 0], 'the field moved, or the stall is still said, when ready');
+    // The end of input: nothing typed after it can pass it.
+    await slow.click('#koniec');
+    assert.ok(await slow.$eval('#wpis', (wpis) => wpis.disabled), 'the field takes more after the end');
 
     // The program not coming: the message and a way to load the page
     // again, nothing loading, nothing to type into.
