@@ -438,6 +438,7 @@ run(zip, async (folder, work) => {
     server = null;
     await site.reload();
     await waitFor(siteLines, 'the menu offline', showing(MENU_LAST));
+    await site.focus('#wpis'); // the page's own focus may come after the first key
     await typer(site)('6', '0.5', '100', 'z');
     const offline = await waitFor(siteLines, 'the end of the run offline', showing(END));
     assert.ok(offline.some((line) => line.endsWith('0.005 S')), `offline:\n${offline.join('\n')}`);
