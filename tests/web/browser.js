@@ -1,7 +1,8 @@
 // The page unpacked and opened from file://: in Chromium as phones type,
 // show and read it, and a desktop, with screenshots beside the zip; its
-// program slow or missing; hosted, installed and offline. In Firefox, a
-// typed dialogue.
+// program slow or missing; hosted, installed and offline, a host that lacks
+// the program, and a new version on a host whose files may be cached. In
+// Firefox, a typed dialogue.
 // Usage: node browser.js ZIP chromium|firefox BROWSER
 'use strict';
 const assert = require('assert');
