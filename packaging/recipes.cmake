@@ -20,7 +20,6 @@ function(kalkulator_recipes recipes)
     # The terms as the program so built carries them: kalkulator's, then
     # the metainfo's.
     set(KALKULATOR_LINKING_TERMS "${KALKULATOR_DYNAMIC_TERMS}")
-    include(${here}/terms/terms.cmake)
     kalkulator_terms(terms ${PROJECT_SOURCE_DIR}/COPYING)
     kalkulator_debian_text(debian_terms "${terms}${KALKULATOR_LINKING_TERMS}")
     kalkulator_terms(terms ${here}/terms/metainfo.txt.in)
