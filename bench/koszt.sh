@@ -13,7 +13,7 @@ program=${1:-build/release/kalkulator}
 
 # name and standard input of one dialogue of each kind; the first number
 # past the menu, from the program's texts
-past=$(($(grep -c '^ *"\[[0-9]*\]' "$(dirname "$0")/../tests/e2e/teksty.json") + 1))
+past=$(($(grep -c '^ *"\[[0-9]*\]' "$(dirname "$0")/../tests/teksty.json") + 1))
 dialogues=(
     "formula (4 1234.5 1000)|4 1234.5 1000 z"
     "code (7 474)|7 474 z"

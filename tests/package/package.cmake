@@ -1,110 +1,101 @@
-# kalkulator_package_tests(DIALOGUE...): the packages that cpack makes (the
-# `packages` fixture, KALKULATOR_PACKAGES) as a user gets them, their program
-# running DIALOGUE; and made again byte for byte elsewhere. Reads what
-# packaging/packaging.cmake sets for the tests, and the names of the build.
+# The packages that cpack makes, as a user gets them, and made again byte for
+# byte elsewhere: kalkulator_package_tests adds the `packages` fixture and
+# each package's tests, kalkulator_bill_tests what lists them all, and
+# kalkulator_reproducible_test the build done again.
+set(KALKULATOR_PACKAGE_TESTS ${CMAKE_CURRENT_LIST_DIR})
+
+# kalkulator_package_tests(PACKAGES file... TREE folder DOCS file... DIALOGUE
+# command...): each of PACKAGES, made in the build folder, unpacked or
+# installed: its program (in TREE, the archives' top folder) running
+# DIALOGUE, and the documents DOCS in their places.
 function(kalkulator_package_tests)
+    cmake_parse_arguments(PARSE_ARGV 0 arg "" "TREE" "PACKAGES;DOCS;DIALOGUE")
     set(bin ${PROJECT_BINARY_DIR})
-    set(here ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
-    set(tree ${KALKULATOR_PACKAGE_NAME})
-    set(packages ${KALKULATOR_PACKAGES})
+    set(here ${KALKULATOR_PACKAGE_TESTS})
+    set(tree ${arg_TREE})
     set(unpacked sh ${here}/unpacked.sh)
-    set(dialogue -- ${ARGN})
+    set(dialogue -- ${arg_DIALOGUE})
     add_test(NAME package COMMAND ${CMAKE_CPACK_COMMAND} --config ${bin}/CPackConfig.cmake
         WORKING_DIRECTORY ${bin})
     set_tests_properties(package PROPERTIES FIXTURES_SETUP packages)
 
-    if(EMSCRIPTEN)
-        # Nothing on the page has symbols to strip: `true` stands in for nm.
-        add_test(NAME package.zip COMMAND ${unpacked} ${bin}/${tree}.zip true
-            ${tree}/kalkulator.js ${tree}/index.html
-            ${tree}/manifest.webmanifest ${tree}/sw.js ${tree}/kalkulator-192.png
-            ${tree}/kalkulator-512.png ${tree}/kalkulator-maskowalna-512.png
-            ${tree}/THIRD-PARTY-NOTICES.txt ${tree}/COPYING.txt ${dialogue})
-        include(${here}/../web/browsers.cmake)
-        kalkulator_page_tests(${bin}/${tree}.zip)
-    elseif(WIN32)
-        add_test(NAME package.zip COMMAND ${unpacked} ${bin}/${tree}.zip ${CMAKE_NM}
-            ${tree}/kalkulator.exe ${tree}/CZYTAJ.txt ${tree}/THIRD-PARTY-NOTICES.txt
-            ${tree}/COPYING.txt ${dialogue})
-        add_test(NAME package.guide COMMAND sh ${here}/../windows/guide.sh
-            ${bin}/CZYTAJ.txt ${bin}/THIRD-PARTY-NOTICES.txt ${bin}/COPYING.txt)
-    else()
-        set(docs share/man/man1/kalkulator.1.gz share/man/pl/man1/kalkulator.1.gz
-            share/doc/kalkulator/README.md share/doc/kalkulator/copyright
-            share/doc/kalkulator/THIRD-PARTY-NOTICES.txt
-            share/doc/kalkulator/changelog.gz share/applications/kalkulator.desktop
-            share/metainfo/${KALKULATOR_APP_ID}.metainfo.xml
-            share/icons/hicolor/scalable/apps/kalkulator.svg)
-        foreach(size IN LISTS KALKULATOR_ICON_SIZES)
-            list(APPEND docs share/icons/hicolor/${size}x${size}/apps/kalkulator.png)
-        endforeach()
-        list(TRANSFORM docs PREPEND ${tree}/ OUTPUT_VARIABLE tgz_docs)
-        list(TRANSFORM docs PREPEND usr/ OUTPUT_VARIABLE deb_docs)
-        add_test(NAME package.tar.gz COMMAND ${unpacked} ${bin}/${tree}.tar.gz ${CMAKE_NM}
-            ${tree}/bin/kalkulator ${tgz_docs} ${dialogue})
-        set(release ${bin}/${CPACK_SOURCE_PACKAGE_FILE_NAME}.tar.gz)
-        foreach(package IN LISTS packages)
-            set(made ${bin}/${package})
-            if(package MATCHES "\\.debian\\.tar\\.xz$")
-                add_test(NAME package.debian-source
-                    COMMAND sh ${here}/recipe.sh deb ${release} ${made})
-                set_tests_properties(package.debian-source PROPERTIES SKIP_RETURN_CODE 77)
-            elseif(package MATCHES "\\.spec$")
-                add_test(NAME package.rpm-recipe COMMAND sh ${here}/recipe.sh rpm ${release} ${made}
-                    ${PROJECT_SOURCE_DIR}/packaging/linux/rpmlint.toml)
-                set_tests_properties(package.rpm-recipe PROPERTIES SKIP_RETURN_CODE 77)
-            elseif(package MATCHES "\\.deb$")
-                add_test(NAME package.deb COMMAND ${unpacked} ${made} ${CMAKE_NM}
-                    usr/bin/kalkulator ${deb_docs} ${dialogue})
-                add_test(NAME package.lintian
-                    COMMAND lintian --pedantic --fail-on error,warning,pedantic ${made})
-            elseif(package MATCHES "\\.rpm$")
-                add_test(NAME package.rpm COMMAND sh ${here}/rpm.sh ${made} ${dialogue})
-                set_tests_properties(package.rpm PROPERTIES SKIP_RETURN_CODE 77)
-                add_test(NAME package.rpmlint COMMAND rpmlint
-                    -c ${PROJECT_SOURCE_DIR}/packaging/linux/rpmlint.toml ${made})
-            elseif(package STREQUAL "${CPACK_SOURCE_PACKAGE_FILE_NAME}.tar.gz")
-                add_test(NAME package.source
-                    COMMAND sh ${here}/source.sh ${made} $<TARGET_FILE:kalkulator>)
-            endif()
-        endforeach()
-        add_test(NAME package.man COMMAND mandoc -T lint -W warning
-            ${bin}/kalkulator.1 ${bin}/pl/kalkulator.1)
-        add_test(NAME package.desktop COMMAND desktop-file-validate ${KALKULATOR_DESKTOP_ENTRY})
-        add_test(NAME package.metainfo COMMAND appstreamcli validate --no-net --pedantic
-            ${KALKULATOR_METAINFO})
-    endif()
+    list(TRANSFORM arg_DOCS PREPEND ${tree}/ OUTPUT_VARIABLE tree_docs)
+    list(TRANSFORM arg_DOCS PREPEND usr/ OUTPUT_VARIABLE deb_docs)
+    set(release ${bin}/${CPACK_SOURCE_PACKAGE_FILE_NAME}.tar.gz)
+    foreach(package IN LISTS arg_PACKAGES)
+        set(made ${bin}/${package})
+        if(package MATCHES "\\.zip$" AND EMSCRIPTEN)
+            # Nothing on the page has symbols to strip: `true` stands in for nm.
+            add_test(NAME package.zip COMMAND ${unpacked} ${made} true ${tree}/kalkulator.js
+                ${tree_docs} ${dialogue})
+        elseif(package MATCHES "\\.zip$")
+            add_test(NAME package.zip COMMAND ${unpacked} ${made} ${CMAKE_NM}
+                ${tree}/kalkulator.exe ${tree_docs} ${dialogue})
+        elseif(package STREQUAL "${tree}.tar.gz")
+            add_test(NAME package.tar.gz COMMAND ${unpacked} ${made} ${CMAKE_NM}
+                ${tree}/bin/kalkulator ${tree_docs} ${dialogue})
+        elseif(package MATCHES "\\.debian\\.tar\\.xz$")
+            add_test(NAME package.debian-source COMMAND sh ${here}/recipe.sh deb ${release} ${made})
+            set_tests_properties(package.debian-source PROPERTIES SKIP_RETURN_CODE 77)
+        elseif(package MATCHES "\\.spec$")
+            add_test(NAME package.rpm-recipe COMMAND sh ${here}/recipe.sh rpm ${release} ${made}
+                ${PROJECT_SOURCE_DIR}/packaging/linux/rpmlint.toml)
+            set_tests_properties(package.rpm-recipe PROPERTIES SKIP_RETURN_CODE 77)
+        elseif(package MATCHES "\\.deb$")
+            add_test(NAME package.deb COMMAND ${unpacked} ${made} ${CMAKE_NM}
+                usr/bin/kalkulator ${deb_docs} ${dialogue})
+            add_test(NAME package.lintian
+                COMMAND lintian --pedantic --fail-on error,warning,pedantic ${made})
+        elseif(package MATCHES "\\.rpm$")
+            add_test(NAME package.rpm COMMAND sh ${here}/rpm.sh ${made} ${dialogue})
+            set_tests_properties(package.rpm PROPERTIES SKIP_RETURN_CODE 77)
+            add_test(NAME package.rpmlint COMMAND rpmlint
+                -c ${PROJECT_SOURCE_DIR}/packaging/linux/rpmlint.toml ${made})
+        elseif(package STREQUAL "${CPACK_SOURCE_PACKAGE_FILE_NAME}.tar.gz")
+            add_test(NAME package.source
+                COMMAND sh ${here}/source.sh ${made} $<TARGET_FILE:kalkulator>)
+        endif()
+    endforeach()
+    get_property(package_tests DIRECTORY PROPERTY TESTS)
+    list(FILTER package_tests INCLUDE REGEX "^package\\.")
+    set_property(TEST ${package_tests} APPEND PROPERTY FIXTURES_REQUIRED packages)
+endfunction()
 
-    # Each package's bill of materials, validated (the CycloneDX library from npm).
+# kalkulator_bill_tests(NOTICES file PACKAGES file...): each package's bill of
+# materials validated against NOTICES (the CycloneDX library from npm), and
+# SHA256SUMS listing exactly the packages and their bills, each with its
+# right sum.
+function(kalkulator_bill_tests)
+    cmake_parse_arguments(PARSE_ARGV 0 arg "" "NOTICES" "PACKAGES")
+    set(bin ${PROJECT_BINARY_DIR})
     find_program(KALKULATOR_NODE NAMES node nodejs)
     if(KALKULATOR_NODE AND EXISTS ${PROJECT_SOURCE_DIR}/node_modules/@cyclonedx/cyclonedx-library)
-        list(TRANSFORM packages PREPEND ${bin}/ OUTPUT_VARIABLE made)
-        add_test(NAME package.sbom COMMAND ${KALKULATOR_NODE} ${here}/sbom.js
-            ${KALKULATOR_NOTICES} ${made})
+        list(TRANSFORM arg_PACKAGES PREPEND ${bin}/ OUTPUT_VARIABLE made)
+        add_test(NAME package.sbom COMMAND ${KALKULATOR_NODE} ${KALKULATOR_PACKAGE_TESTS}/sbom.js
+            ${arg_NOTICES} ${made})
+        set_tests_properties(package.sbom PROPERTIES FIXTURES_REQUIRED packages)
     else()
         message(WARNING "Node.js or the CycloneDX library is not installed (npm ci): "
             "package.sbom is left out")
     endif()
 
-    # SHA256SUMS lists exactly these packages and their bills, each with its
-    # right sum.
     add_test(NAME package.checksums COMMAND sha256sum -c SHA256SUMS WORKING_DIRECTORY ${bin})
-    list(TRANSFORM packages APPEND .cdx.json OUTPUT_VARIABLE bills)
-    list(APPEND packages ${bills})
-    list(SORT packages)
-    list(TRANSFORM packages APPEND ": OK\n" OUTPUT_VARIABLE verified)
-    string(JOIN "" verified ${verified})
-    string(REGEX REPLACE "[][.*+?^$()|\\]" "\\\\\\0" verified "${verified}")
+    list(TRANSFORM arg_PACKAGES APPEND .cdx.json OUTPUT_VARIABLE listed)
+    list(APPEND listed ${arg_PACKAGES})
+    list(SORT listed)
+    list(TRANSFORM listed APPEND ": OK\n")
+    string(JOIN "" listed ${listed})
+    string(REGEX REPLACE "[][.*+?^$()|\\]" "\\\\\\0" listed "${listed}")
     # sha256sum says OK in English alone.
-    set_tests_properties(package.checksums PROPERTIES PASS_REGULAR_EXPRESSION "^${verified}$"
-        ENVIRONMENT LC_ALL=C)
+    set_tests_properties(package.checksums PROPERTIES PASS_REGULAR_EXPRESSION "^${listed}$"
+        ENVIRONMENT LC_ALL=C FIXTURES_REQUIRED packages)
+endfunction()
 
-    get_property(package_tests DIRECTORY PROPERTY TESTS)
-    list(FILTER package_tests INCLUDE REGEX "^package\\.")
-    set_property(TEST ${package_tests} APPEND PROPERTY FIXTURES_REQUIRED packages)
-
-    # Slow, as it builds everything again: `ctest -LE reproducible` leaves it out.
-    add_test(NAME reproducible COMMAND sh ${here}/reproducible.sh
-        ${KALKULATOR_PACKAGE_PRESET} ${PROJECT_SOURCE_DIR} ${bin})
+# kalkulator_reproducible_test(PRESET): the packages built again from the
+# sources by PRESET elsewhere, byte for byte the same. Slow, as it builds
+# everything again: `ctest -LE reproducible` leaves it out.
+function(kalkulator_reproducible_test preset)
+    add_test(NAME reproducible COMMAND sh ${KALKULATOR_PACKAGE_TESTS}/reproducible.sh
+        ${preset} ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
     set_tests_properties(reproducible PROPERTIES LABELS reproducible FIXTURES_REQUIRED packages)
 endfunction()

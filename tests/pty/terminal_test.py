@@ -14,8 +14,7 @@ import termios
 import time
 import unittest
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from tabela import MENU, PLACEHOLDERS, POZA, TEKSTY  # noqa: E402
+from tabela import MENU, PLACEHOLDERS, POZA, TEKSTY
 
 PROGRAM = None
 CLEAR = TEKSTY["czyszczenie"].encode()

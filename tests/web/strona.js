@@ -6,7 +6,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 
-exports.TEKSTY = require('../e2e/teksty.json');
+exports.TEKSTY = require('../teksty.json');
 exports.MENU_LAST = exports.TEKSTY.menu.at(-1);
 exports.END = 'Program zakończył działanie.';
 exports.TIMEOUT = 20000;

@@ -10,6 +10,10 @@ function(kalkulator_windows_tests)
     add_test(NAME windows.exe COMMAND ${Python3_EXECUTABLE} ${here}/exe.py ${CMAKE_OBJDUMP}
         ${CMAKE_RC_COMPILER} $<TARGET_FILE:kalkulator> ${PROJECT_VERSION}
         "${KALKULATOR_DISPLAY_NAME}" $<$<BOOL:${KALKULATOR_ICONS}>:${KALKULATOR_ICO}>)
+    if(KALKULATOR_PACKAGE_PRESET) # the guide and the terms as Notepad opens them
+        add_test(NAME windows.guide COMMAND sh ${here}/guide.sh ${PROJECT_BINARY_DIR}/CZYTAJ.txt
+            ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt ${PROJECT_BINARY_DIR}/COPYING.txt)
+    endif()
     if(NOT CMAKE_CROSSCOMPILING_EMULATOR MATCHES "wine")
         return()
     endif()
