@@ -8,9 +8,9 @@ function(kalkulator_json variable text) # text as a JSON string, quoted
     set(${variable} "\"${text}\"" PARENT_SCOPE)
 endfunction()
 
-# The program in package NAME and the libraries linked into it: the bill's
-# components, the references to the program, and the dependencies below it.
-function(kalkulator_sbom_program name)
+# The program in package NAME and the libraries linked into it, as the
+# bill's components.
+function(kalkulator_sbom_components variable name)
     set(program ${CPACK_KALKULATOR_PROGRAM_FILE})
     file(GLOB_RECURSE staged ${CPACK_TEMPORARY_DIRECTORY}/*)
     list(FILTER staged INCLUDE REGEX "/${program}$")
@@ -67,15 +67,23 @@ function(kalkulator_sbom_program name)
         {\"name\": \"kalkulator:linkage\", \"value\": \"static\"}
       ]
     }")
+    endforeach()
+    set(${variable} "${components}" PARENT_SCOPE)
+endfunction()
+
+# The program depending on those libraries, and each of them on nothing.
+function(kalkulator_sbom_dependencies variable)
+    set(refs)
+    set(dependencies)
+    foreach(library IN LISTS CPACK_KALKULATOR_LIBRARIES)
+        string(REGEX REPLACE "\\|.*" "" file "${library}")
         list(APPEND refs "\"library:${file}\"")
         string(APPEND dependencies ",
     {\"ref\": \"library:${file}\", \"dependsOn\": []}")
     endforeach()
     list(JOIN refs ", " refs)
-    set(components "${components}" PARENT_SCOPE)
-    set(dependencies ",
+    set(${variable} ",
     {\"ref\": \"program\", \"dependsOn\": [${refs}]}${dependencies}" PARENT_SCOPE)
-    set(refs "\"program\"" PARENT_SCOPE)
 endfunction()
 
 function(kalkulator_sbom package output)
@@ -88,7 +96,9 @@ function(kalkulator_sbom package output)
     set(dependencies "")
     # The source release and the recipes beside it hold no program.
     if(NOT name MATCHES "^${CPACK_SOURCE_PACKAGE_FILE_NAME}\\.(tar\\.gz|spec)$|\\.debian\\.tar\\.xz$")
-        kalkulator_sbom_program(${name})
+        kalkulator_sbom_components(components ${name})
+        kalkulator_sbom_dependencies(dependencies)
+        set(refs "\"program\"")
     endif()
 
     string(UUID serial NAMESPACE ${CPACK_KALKULATOR_UUID_NAMESPACE}
