@@ -71,18 +71,15 @@ Module['onRuntimeInitialized'] = function() {
 // The WebAssembly is inside this file, in base64: decoded at once, by the
 // browser's own decoder where it has one, rather than fetched from a data:
 // address, which takes a browser tens of milliseconds, and which the page's
-// Content-Security-Policy need not allow. It is compiled and started in the
-// same task: compiled asynchronously, this small a program would wait longer
-// behind the page's other work and a frame than its compiling takes.
+// Content-Security-Policy need not allow. It is compiled asynchronously, off
+// the page's main thread, so that keys typed while the program starts never
+// wait behind its compiling.
 Module['instantiateWasm'] = function(imports, receive) {
   var bajty = typeof Uint8Array.fromBase64 == 'function'
       ? Uint8Array.fromBase64(wasmBinaryFile.slice(wasmBinaryFile.indexOf(',') + 1))
       : getBinary(wasmBinaryFile);
-  try {
-    var modul = new WebAssembly.Module(bajty);
-    receive(new WebAssembly.Instance(modul, imports), modul);
-  } catch (e) {
-    abort(e); // the page then says that the program could not be loaded
-  }
+  WebAssembly.instantiate(bajty, imports).then(function(wynik) {
+    receive(wynik.instance, wynik.module);
+  }, abort); // the page then says that the program could not be loaded
   return {};
 };
