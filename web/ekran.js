@@ -13,25 +13,15 @@
 // is given what was typed meanwhile when it reads. If it is slow to come,
 // or does not come, the page says so, with a way to load it again. Even
 // this script waits for that first frame, but for keeping the lines sent
-// before it: the field, focused by the page itself, takes them meanwhile.
-(function () {
+// before it, which the page's head does (web/wczesne.js).
+requestAnimationFrame(function () {
   'use strict';
-
-  var wczesne = [];
-  function zachowaj(zdarzenie) {
-    var pole = document.getElementById('wpis');
-    zdarzenie.preventDefault();
-    wczesne.push(pole.value);
-    pole.value = '';
-  }
-  document.getElementById('wiersz').addEventListener('submit', zachowaj);
-  requestAnimationFrame(function () {
-    setTimeout(function () {
-      document.getElementById('wiersz').removeEventListener('submit', zachowaj);
-      konsola(wczesne);
-    });
+  setTimeout(function () {
+    var wczesne = window.kalkulatorWczesne;
+    document.removeEventListener('submit', wczesne.zachowaj, true);
+    konsola(wczesne.linie);
   });
-})();
+});
 
 function konsola(wczesne) {
   'use strict';
@@ -97,12 +87,13 @@ function konsola(wczesne) {
   }
 
   // Text on the screen, where a screen reader's review finds it as it
-  // stands: the program's output and the echo of the user's entries. The
-  // page's own remarks are hidden from it (cicho), as the status line says
-  // them.
+  // stands: the program's output and the echo of the user's entries. What
+  // is hidden from it (cicho) is the page's own remarks, which the status
+  // line says, and new output while it is being announced. Returns what
+  // was added.
   function dopisz(tekst, cicho) {
     if (tekst === '') {
-      return;
+      return null;
     }
     var wezel = document.createTextNode(tekst);
     if (cicho) {
@@ -117,14 +108,30 @@ function konsola(wczesne) {
       wierszy -= przebieg.firstChild.textContent.split('\n').length - 1;
       przebieg.removeChild(przebieg.firstChild);
     }
+    return wezel;
   }
 
   // The program's output: text, and the sequence that clears the screen
   // (cursor home, erase the display and the scrollback). Other sequences
   // have nothing to show. The new text is announced once, from a region of
-  // its own that empties soon after, so that reviewing the page finds it
-  // only where it stands.
+  // its own that empties soon after; meanwhile the console's copy is hidden
+  // from screen readers, so that the page holds it once at any moment.
   var ogloszone = 0;
+  var ogloszenie = [];
+  function ogloszono() {
+    clearTimeout(ogloszone);
+    nowe.textContent = '';
+    ogloszenie.forEach(function (wezel) {
+      wezel.removeAttribute('aria-hidden');
+    });
+    ogloszenie = [];
+  }
+  function wypisz(tekst) {
+    var wezel = dopisz(tekst, true);
+    if (wezel !== null) {
+      ogloszenie.push(wezel);
+    }
+  }
   function pokaz(bajty) {
     var napisane = dekoder.decode(bajty, { stream: true });
     if (doPokazania !== '') {
@@ -146,21 +153,19 @@ function konsola(wczesne) {
     }
     var czesci = napisane.split(STEROWANIE);
     var tekst = czesci[0];
-    dopisz(czesci[0]);
+    wypisz(czesci[0]);
     for (var i = 1; i < czesci.length; i += 3) {
       if (czesci[i + 1] === 'J' && /^[23]$/.test(czesci[i])) {
         przebieg.textContent = '';
         wierszy = 0;
       }
-      dopisz(czesci[i + 2]);
+      wypisz(czesci[i + 2]);
       tekst += czesci[i + 2];
     }
     if (tekst !== '') {
       nowe.appendChild(document.createTextNode(tekst));
       clearTimeout(ogloszone);
-      ogloszone = setTimeout(function () {
-        nowe.textContent = '';
-      }, 1500);
+      ogloszone = setTimeout(ogloszono, 1500);
       var koniecLinii = tekst.lastIndexOf('\n');
       biezacaLinia = koniecLinii < 0 ? biezacaLinia + tekst : tekst.slice(koniecLinii + 1);
       pytanie.textContent = biezacaLinia.trim() || PYTANIE;
@@ -205,7 +210,7 @@ function konsola(wczesne) {
 
   function wyslij(tekst) {
     dopisz(tekst);
-    nowe.textContent = '';
+    ogloszono();
     biezacaLinia = '';
     pytanie.textContent = PYTANIE;
     przewin();
@@ -379,7 +384,7 @@ function konsola(wczesne) {
     wHistorii = historia.length;
     wyslane = [];
     koniecWejscia = false;
-    nowe.textContent = '';
+    ogloszono();
     wpisywanie(true);
     doPola();
     uruchom();

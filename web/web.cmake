@@ -75,14 +75,14 @@ add_custom_command(OUTPUT ${KALKULATOR_PAGE_DIR}/manifest.webmanifest ${KALKULAT
     COMMAND ${CMAKE_COMMAND} -E copy ${manifest} ${KALKULATOR_PAGE_DIR}
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:kalkulator> ${KALKULATOR_PAGE_DIR}
     COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} ${web}/zloz.js ${PROJECT_BINARY_DIR}/web/index.html
-        ${PROJECT_BINARY_DIR}/web/page.css ${web}/ekran.js ${KALKULATOR_ICON_SVG}
+        ${PROJECT_BINARY_DIR}/web/page.css ${web}/wczesne.js ${web}/ekran.js ${KALKULATOR_ICON_SVG}
         $<TARGET_FILE:kalkulator> ${KALKULATOR_PAGE_DIR}/index.html
     COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${web}/sw.js.in -DOUTPUT=${service_worker}
         -DDIR=${KALKULATOR_PAGE_DIR} "-DFILES=${page_files}" -DVERSION=${PROJECT_VERSION}
         -P ${web}/service-worker.cmake
     DEPENDS ${manifest} ${PROJECT_BINARY_DIR}/web/index.html ${PROJECT_BINARY_DIR}/web/page.css
-        ${web}/ekran.js ${web}/zloz.js ${web}/sw.js.in ${web}/service-worker.cmake kalkulator
-        ${KALKULATOR_ICON_SVG}
+        ${web}/wczesne.js ${web}/ekran.js ${web}/zloz.js ${web}/sw.js.in ${web}/service-worker.cmake
+        kalkulator ${KALKULATOR_ICON_SVG}
     COMMENT "Putting the page together" VERBATIM)
 add_custom_target(kalkulator_page ALL DEPENDS ${service_worker})
 add_dependencies(kalkulator_page kalkulator_icons)

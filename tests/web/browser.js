@@ -10,47 +10,12 @@ const fs = require('fs');
 const path = require('path');
 const { launch } = require('./chromium');
 const { serve, url: address, stop } = require('./serwer');
-const { TEKSTY, MENU_LAST, END, TIMEOUT, LINES, waitFor, showing, run } = require('./strona');
+const { TEKSTY, MENU_LAST, END, TIMEOUT, LINES, HIDDEN, LAYOUTS, TEXT_SIZES, APART, NO_PROGRAM,
+  withoutProgram, waitFor, showing, run } = require('./strona');
 
 const [zip, engine, executable] = process.argv.slice(2);
 const shots = path.dirname(zip);
 const MENU = [TEKSTY.menu[0], MENU_LAST];
-
-// Which of TEXTS (the newest of each in the current run) and of the elements
-// named by SELECTORS the user does not see whole: outside the console's box
-// or the visual viewport, which the on-screen keyboard makes shorter.
-const HIDDEN = (texts, selectors) => {
-  const view = window.visualViewport;
-  const box = document.getElementById('ekran').getBoundingClientRect();
-  const within = (rect, area) => rect.height > 0 && rect.top >= area.top - 1 &&
-    rect.bottom <= area.bottom + 1 && rect.left >= area.left - 1 && rect.right <= area.right + 1;
-  const screen = { top: view.offsetTop, bottom: view.offsetTop + view.height,
-    left: view.offsetLeft, right: view.offsetLeft + view.width };
-  const walker = document.createTreeWalker(document.querySelector('#ekran > pre:last-child'),
-    NodeFilter.SHOW_TEXT);
-  const nodes = [];
-  let text = '';
-  for (let node; (node = walker.nextNode()); text += node.data) {
-    nodes.push({ node, start: text.length });
-  }
-  const at = (offset, end) => {
-    const found = nodes.filter((n) => (end ? n.start < offset : n.start <= offset)).pop();
-    return [found.node, offset - found.start];
-  };
-  const hidden = texts.filter((wanted) => {
-    const start = text.lastIndexOf(wanted);
-    if (start < 0) {
-      return true;
-    }
-    const range = document.createRange();
-    range.setStart(...at(start, false));
-    range.setEnd(...at(start + wanted.length, true));
-    const rect = range.getBoundingClientRect();
-    return !within(rect, box) || !within(rect, screen);
-  });
-  return hidden.concat(selectors.filter((selector) =>
-    !within(document.querySelector(selector).getBoundingClientRect(), screen)));
-};
 
 // Text as Android keyboards deliver it: each character's text inside a
 // keydown of keyCode 229; a composition growing a character at a time, then
@@ -78,6 +43,97 @@ const PHONE = {
 const spoken = (node) => (node.role === 'StaticText' ? [node.name]
   : (node.children || []).flatMap(spoken));
 
+// Before a page's first frame: its text SIZE times the default, as a
+// phone's text scaling makes it, and the sum of its layout shifts, where
+// the engine reports them.
+const SIZED = (size) => {
+  window.kalkulatorPrzesuniecia = 0;
+  new MutationObserver((changes, observer) => {
+    if (document.documentElement) {
+      document.documentElement.style.fontSize = `${size * 100}%`;
+      observer.disconnect();
+    }
+  }).observe(document, { childList: true });
+  if (PerformanceObserver.supportedEntryTypes.includes('layout-shift')) {
+    new PerformanceObserver((list) => list.getEntries().forEach((entry) => {
+      window.kalkulatorPrzesuniecia += entry.hadRecentInput ? 0 : entry.value;
+    })).observe({ type: 'layout-shift', buffered: true });
+  }
+};
+
+// Each entry typed into TAB, then Enter.
+const typer = (tab) => async (...entries) => {
+  for (const entry of entries) {
+    await tab.keyboard.type(entry);
+    await tab.keyboard.press('Enter');
+  }
+};
+
+// The server lacking kalkulator.js: said as the server's, not the connection's.
+async function noProgram(browser, folder, work) {
+  const server = await serve(withoutProgram(folder, work));
+  try {
+    const tab = await browser.newPage();
+    await tab.goto(address(server));
+    await tab.waitForSelector('#awaria', { visible: true, timeout: TIMEOUT });
+    assert.strictEqual(await tab.$eval('#awaria', (p) => p.innerText), NO_PROGRAM);
+    await tab.close();
+  } finally {
+    await stop(server);
+  }
+}
+
+// Every layout at every text size, opened afresh: the page where it opened,
+// filling the screen; the end of input a thumb's width from the field and
+// "Wyślij", no control cut off, the whole menu with the keyboard closed (on
+// a phone on its side, at the default size) and, with it open, the question
+// and the line before it; from the first frame to the first answer nothing
+// moves. In Chromium a screenshot of each at the default size.
+async function layouts(browser, url, engine, shots) {
+  const CONTROLS = ['#wpis', '#wyslij', '#koniec'];
+  const settled = () => new Promise((resolve) => setTimeout(resolve, 100));
+  for (const size of TEXT_SIZES) {
+    const tab = await browser.newPage();
+    await tab.evaluateOnNewDocument(SIZED, size);
+    const lines = () => tab.evaluate(LINES);
+    const where = () => tab.evaluate((selectors) => [window.kalkulatorPrzesuniecia].concat(
+      selectors.map((s) => JSON.stringify(document.querySelector(s).getBoundingClientRect()))),
+    CONTROLS);
+    for (const [width, height, keyboard] of LAYOUTS) {
+      const layout = `at ${width}x${height}, text at ${size * 100}%`;
+      const menu = !keyboard && (height > width || size === 1);
+      await tab.setViewport({ width, height, deviceScaleFactor: 2, isMobile: engine === 'chromium',
+        hasTouch: engine === 'chromium' });
+      await tab.goto(url);
+      await waitFor(lines, `the menu ${layout}`, showing(MENU_LAST));
+      await settled();
+      const first = await where();
+      const apart = await tab.evaluate(APART);
+      // Short of the screen's bottom by its margin at the most (2 rem).
+      const [scrolled, short] = await tab.evaluate(() => [window.scrollY,
+        (window.innerHeight - document.querySelector('.okno').getBoundingClientRect().bottom) /
+        parseFloat(getComputedStyle(document.documentElement).fontSize)]);
+      assert.ok(Math.round(apart) >= 24 && scrolled === 0 && short <= 2.5,
+        `${layout}: the end of input ${apart} pixels apart, scrolled ${scrolled}, ${short} rem short`);
+      assert.deepStrictEqual(await tab.evaluate(HIDDEN, menu ? TEKSTY.menu : [], CONTROLS), [],
+        `not in view ${layout}`);
+      if (engine === 'chromium' && size === 1) {
+        await tab.screenshot({ path: path.join(shots, `strona-${width}x${height}.png`) });
+      }
+      await tab.focus('#wpis');
+      await typer(tab)('1', '10');
+      await waitFor(lines, `the second question ${layout}`, showing(TEKSTY.I));
+      await settled();
+      if (keyboard) {
+        assert.deepStrictEqual(await tab.evaluate(HIDDEN, [`${TEKSTY.U}10`, TEKSTY.I], []), [],
+          `the question not in view ${layout}`);
+      }
+      assert.deepStrictEqual(await where(), [0, ...first.slice(1)], `moved ${layout}`);
+    }
+    await tab.close();
+  }
+}
+
 run(zip, async (folder, work) => {
   const url = 'file://' + path.join(folder, 'index.html');
   const browser = await launch(executable, work, engine);
@@ -88,13 +144,6 @@ run(zip, async (folder, work) => {
     page.on('pageerror', (error) => errors.push(String(error)));
     page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
     const until = (what, test) => waitFor(() => page.evaluate(LINES), what, test);
-    // Each entry typed into TAB, then Enter.
-    const typer = (tab) => async (...entries) => {
-      for (const entry of entries) {
-        await tab.keyboard.type(entry);
-        await tab.keyboard.press('Enter');
-      }
-    };
     const enter = typer(page);
     // The program's next run, from the button shown at the end of one.
     const restart = async () => {
@@ -110,7 +159,9 @@ run(zip, async (folder, work) => {
       await until('the result', showing('2300W'));
       await enter('z');
       await until('the end of the run', showing(END));
+      await layouts(browser, url, engine, shots);
       assert.deepStrictEqual(errors, [], 'the page had errors');
+      await noProgram(browser, folder, work);
       return;
     }
 
@@ -247,12 +298,15 @@ run(zip, async (folder, work) => {
     await scrolled();
     assert.deepStrictEqual(await hidden(['2.5 Ohm']), [],
       'the result is not in view with the keyboard open');
-    // Reviewed later, the page holds the result once: announced, then gone
-    // from the announcements.
-    await new Promise((resolve) => setTimeout(resolve, 2000));
-    const texts = spoken(await page.accessibility.snapshot({ interestingOnly: false }));
-    assert.strictEqual(texts.filter((text) => text.includes('2.5 Ohm')).length, 1,
-      'the result is read more than once');
+    // The page holds the result once for a screen reader: while it is
+    // announced, and reviewed later, once the announcement is gone.
+    for (const [moment, announced] of [['at once', 1], ['later', 0]]) {
+      await new Promise((resolve) => setTimeout(resolve, announced ? 0 : 2000));
+      const texts = spoken(await page.accessibility.snapshot({ interestingOnly: false }));
+      assert.deepStrictEqual([texts.filter((text) => text.includes('2.5 Ohm')).length,
+        (await page.$eval('#nowe', (nowe) => nowe.textContent)).split('2.5 Ohm').length - 1],
+      [1, announced], `the result in the accessibility tree ${moment}`);
+    }
     await shot('klawiatura-360x300');
     await enter('z');
     await until('the end of the run', showing(END));
@@ -300,49 +354,17 @@ run(zip, async (folder, work) => {
     }
     await shot('klawiatura-844x176');
 
-    // Phones upright and on their side, untouched since the page opened:
-    // the whole menu and the field in view, the page where it opened; and a
-    // tablet, whose window fills its screen.
-    for (const [width, height] of [[360, 640], [390, 844], [844, 390], [800, 1280]]) {
-      await open(width, height);
-      await scrolled();
-      assert.deepStrictEqual(await hidden(MENU), [], `at ${width}x${height}`);
-      assert.strictEqual(await page.evaluate(() => window.scrollY), 0,
-        `the page opened scrolled at ${width}x${height}`);
-      assert.ok((await measure()).window <= 40, `a window shorter than ${width}x${height}`);
-      await shot(`${width}x${height}`);
-    }
-
     // Twice the text size: larger console and controls, nothing beyond the
-    // screen, four console lines, and two with the keyboard open.
+    // screen.
     await cdp.send('Page.setFontSizes', { fontSizes: { standard: 32, fixed: 26 } });
     await open(360, 640);
     const large = await measure();
-    assert.ok(large.font >= 24 && large.heights[1] >= 96 && large.lines >= 4 && large.field >= 8 &&
+    assert.ok(large.font >= 24 && large.heights[1] >= 96 && large.lines >= 4 && large.field >= 5 &&
       large.sideways <= 0 && large.below <= 0, `at twice the size: ${JSON.stringify(large)}`);
     await shot('duzy-tekst');
-    await phone(360, 330);
-    await scrolled();
-    const typing = await measure();
-    assert.ok(typing.lines >= 2 && typing.below <= 0, `with the keyboard: ${JSON.stringify(typing)}`);
-    assert.deepStrictEqual(await hidden([], ['#wpis', '#wyslij']), [],
-      'the field at twice the size with the keyboard open');
     await cdp.send('Page.setFontSizes', { fontSizes: { standard: 16, fixed: 13 } });
 
-    // Twice the page's own text size, as a phone's text scaling makes it:
-    // every menu line in view, and with the keyboard open the question, the
-    // field and its button.
-    await open(360, 640);
-    await page.evaluate(() => { document.documentElement.style.fontSize = '200%'; });
-    await scrolled();
-    assert.deepStrictEqual(await hidden(TEKSTY.menu), [], 'the menu at twice the text size');
-    await phone(360, 330);
-    await enter('1');
-    await until('the first prompt', showing(TEKSTY.U));
-    await scrolled();
-    assert.deepStrictEqual(await hidden([TEKSTY.U], ['#wpis', '#wyslij']), [],
-      'the question and the field at twice the text size, with the keyboard open');
-    await shot('duzy-tekst-klawiatura');
+    await layouts(browser, url, engine, shots);
 
     // A desktop: the console window at its full size.
     await page.setViewport({ width: 1280, height: 800 });
@@ -405,18 +427,8 @@ run(zip, async (folder, work) => {
 
     // Hosted on 127.0.0.1: the manifest parses, Chromium would install the
     // page, its service worker takes control, and it runs with the server gone.
+    await noProgram(browser, folder, work);
     server = await serve(folder);
-    // The server lacking kalkulator.js: said as the server's, not the connection's.
-    const missing = await (await browser.createBrowserContext()).newPage();
-    await missing.setRequestInterception(true);
-    missing.on('request', (request) => (request.url().endsWith('/kalkulator.js')
-      ? request.respond({ status: 404, body: '' }) : request.continue()));
-    await missing.goto(address(server));
-    await missing.waitForSelector('#awaria', { visible: true, timeout: TIMEOUT });
-    assert.strictEqual(await missing.$eval('#awaria', (p) => p.innerText),
-      'Nie udało się wczytać programu. Serwer nie wydał pliku kalkulator.js (błąd HTTP 404): ' +
-      'strona na nim jest niepełna. Wczytaj ponownie', 'a missing kalkulator.js');
-    await missing.browserContext().close();
     const site = await browser.newPage();
     site.on('pageerror', (error) => errors.push(String(error)));
     const siteLines = () => site.evaluate(LINES);
