@@ -1,18 +1,18 @@
-# kalkulator_windows_tests(DIALOGUE...): what the .exe carries, a dialogue
-# typed into a console, and the installer as administrators use it, the
-# installed program running DIALOGUE; and every test of the folder, once all
-# are there, under one Wine server, in a prefix in the build folder, away
-# from the developer's own ~/.wine.
-# Reads the build's KALKULATOR_PACKAGES, _PACKAGE_PRESET, _DISPLAY_NAME,
-# _AUTHORS, _ICONS and _ICO.
+# kalkulator_windows_tests(NAME name PUBLISHER publisher [ICO file] [MSI file]
+# [GUIDE file...] DIALOGUE command...): what the .exe carries (its NAME and,
+# where drawn, the icon of ICO), a dialogue typed into a console, the GUIDE
+# and the texts beside it as Notepad opens them, and the installer MSI as
+# administrators use it, from PUBLISHER, the installed program running
+# DIALOGUE; and every test of the folder, once all are there, under one Wine
+# server, in a prefix in the build folder, away from the developer's own
+# ~/.wine.
 function(kalkulator_windows_tests)
+    cmake_parse_arguments(PARSE_ARGV 0 arg "" "NAME;PUBLISHER;ICO;MSI" "GUIDE;DIALOGUE")
     set(here ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
     add_test(NAME windows.exe COMMAND ${Python3_EXECUTABLE} ${here}/exe.py ${CMAKE_OBJDUMP}
-        ${CMAKE_RC_COMPILER} $<TARGET_FILE:kalkulator> ${PROJECT_VERSION}
-        "${KALKULATOR_DISPLAY_NAME}" $<$<BOOL:${KALKULATOR_ICONS}>:${KALKULATOR_ICO}>)
-    if(KALKULATOR_PACKAGE_PRESET) # the guide and the terms as Notepad opens them
-        add_test(NAME windows.guide COMMAND sh ${here}/guide.sh ${PROJECT_BINARY_DIR}/CZYTAJ.txt
-            ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt ${PROJECT_BINARY_DIR}/COPYING.txt)
+        ${CMAKE_RC_COMPILER} $<TARGET_FILE:kalkulator> ${PROJECT_VERSION} "${arg_NAME}" ${arg_ICO})
+    if(arg_GUIDE)
+        add_test(NAME windows.guide COMMAND sh ${here}/guide.sh ${arg_GUIDE})
     endif()
     if(NOT CMAKE_CROSSCOMPILING_EMULATOR MATCHES "wine")
         return()
@@ -24,9 +24,7 @@ function(kalkulator_windows_tests)
 
     # The installer, each scenario in a Wine prefix of its own, with a version
     # just before this one and the next one beside it.
-    set(this ${KALKULATOR_PACKAGES})
-    list(FILTER this INCLUDE REGEX "\\.msi$")
-    if(KALKULATOR_PACKAGE_PRESET AND this)
+    if(arg_MSI)
         set(bin ${PROJECT_BINARY_DIR})
         math(EXPR next "${PROJECT_VERSION_PATCH} + 1")
         set(later ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${next})
@@ -49,15 +47,15 @@ function(kalkulator_windows_tests)
             set_tests_properties(msi.make-${other} PROPERTIES FIXTURES_SETUP msi-versions)
         endforeach()
         set(msi sh ${here}/msi.sh)
-        set(this ${bin}/${this})
-        add_test(NAME msi.install COMMAND ${msi} install ${this} -- ${ARGN})
+        set(this ${bin}/${arg_MSI})
+        add_test(NAME msi.install COMMAND ${msi} install ${this} -- ${arg_DIALOGUE})
         add_test(NAME msi.upgrade COMMAND ${msi} upgrade ${this} ${msi_later} --)
         add_test(NAME msi.downgrade COMMAND ${msi} downgrade ${this} ${msi_earlier} --)
         add_test(NAME msi.uninstall COMMAND ${msi} uninstall ${this} --)
         set(scenarios msi.install msi.upgrade msi.downgrade msi.uninstall)
         set_tests_properties(${scenarios} PROPERTIES FIXTURES_REQUIRED "packages;msi-versions")
         set_property(TEST ${scenarios} APPEND PROPERTY ENVIRONMENT
-            "KALKULATOR_NAME=${KALKULATOR_DISPLAY_NAME}" "KALKULATOR_PUBLISHER=${KALKULATOR_AUTHORS}")
+            "KALKULATOR_NAME=${arg_NAME}" "KALKULATOR_PUBLISHER=${arg_PUBLISHER}")
     endif()
 endfunction()
 
