@@ -20,7 +20,8 @@
 // moves less than a ratio of medians. Another build of the page (an earlier
 // one, say) is measured in the same run when named too, and always, as the
 // least a page can be that shows the menu and takes an answer, the menu
-// with a bare field and button: no style, no script, the browser's own look.
+// with a bare field and button: no style, no script, the browser's own look;
+// each page's openings are paired with the bare page's too.
 //
 // Usage: node bench/otwarcie.js [PAGE_DIR [OTHER_PAGE_DIR]]
 //   (default: build/web/page; build the web preset first; Chromium is
@@ -137,10 +138,10 @@ async function main() {
     answer: TEKSTY.U })).concat({ name: 'bare page', address: url(empty) + 'bare.html' });
   const browser = await launch(chromium, work);
   try {
-    const heads = pages.map((page) => `${page.name}: menu painted, ms | ratio (middle half) | ` +
-      'first answer, ms | longest task, ms');
+    const heads = pages.map((page) => `${page.name}: menu painted, ms | to one word ` +
+      '(middle half) | to the bare page | first answer, ms | longest task, ms');
     console.log(`| conditions | one word painted, ms | ${heads.join(' | ')} |`);
-    console.log(`|---|---:|${pages.map(() => '---:|---:|---:|---:|').join('')}`);
+    console.log(`|---|---:|${pages.map(() => '---:|---:|---:|---:|---:|').join('')}`);
     for (const condition of CONDITIONS) {
       const times = { empty: [], menu: pages.map(() => []), answer: pages.map(() => []),
         longest: pages.map(() => []) };
@@ -158,16 +159,19 @@ async function main() {
         }
       }
       const word = median(times.empty);
-      const cells = pages.map((_, j) => {
-        const ratios = times.menu[j].map((menu, i) => menu / times.empty[i]);
+      // The median of paired ratios, with their middle half.
+      const paired = (times, others) => {
+        const ratios = times.map((time, i) => time / others[i]);
         const range = [0.25, 0.75].map((q) => quantile(ratios, q).toFixed(2)).join('-');
+        return `${median(ratios).toFixed(2)} (${range})`;
+      };
+      const bare = times.menu.at(-1);
+      const cells = pages.map((page, j) => [median(times.menu[j]).toFixed(0),
+        paired(times.menu[j], times.empty)].concat(page.answer ? [paired(times.menu[j], bare),
+        median(times.answer[j]).toFixed(0),
         // The longest task: the median opening's, and the worst of all.
-        const [answer, longest] = pages[j].answer ? [median(times.answer[j]).toFixed(0),
-          `${median(times.longest[j]).toFixed(0)} (${Math.max(...times.longest[j]).toFixed(0)})`]
-          : ['-', '-'];
-        return `${median(times.menu[j]).toFixed(0)} | ${median(ratios).toFixed(2)} (${range}) | ` +
-          `${answer} | ${longest}`;
-      });
+        `${median(times.longest[j]).toFixed(0)} (${Math.max(...times.longest[j]).toFixed(0)})`]
+        : ['-', '-', '-']).join(' | '));
       console.log(`| ${condition.name} | ${word.toFixed(0)} | ${cells.join(' | ')} |`);
     }
   } finally {
