@@ -90,15 +90,14 @@ async function opening(browser, address, condition, text, answer) {
     { polling: 50, timeout: 60000 })).jsonValue();
   let answered = null;
   let longest = null;
-  const trace = async () => JSON.parse(Buffer.from(await page.tracing.stop()).toString());
-  if (!answer) {
-    await trace();
-  } else {
+  if (answer) {
     await page.keyboard.type('1');
     await page.keyboard.press('Enter');
     answered = await (await page.waitForFunction(() => window.kalkulatorOdpowiedz,
       { polling: 50, timeout: 60000 })).jsonValue();
-    const events = (await trace()).traceEvents;
+  }
+  const events = JSON.parse(Buffer.from(await page.tracing.stop()).toString()).traceEvents;
+  if (answer) {
     const [from, to] = ['kalkulator-namalowane', 'kalkulator-odpowiedz']
       .map((name) => events.find((event) => event.name === name));
     longest = Math.max(...events.filter((event) => event.name === 'RunTask' &&

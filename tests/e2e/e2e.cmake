@@ -46,8 +46,7 @@ function(kalkulator_e2e_tests)
 
     set(src ${PROJECT_SOURCE_DIR})
     file(GLOB quoting CONFIGURE_DEPENDS ${src}/fuzz/*.cpp ${src}/fuzz/corpus/*)
-    list(GET arg_DRIVER 0 python)
-    add_test(NAME e2e.dokumenty COMMAND ${python} ${here}/dokumenty.py
+    add_test(NAME e2e.dokumenty COMMAND ${Python3_EXECUTABLE} ${here}/dokumenty.py
         --summary ${arg_SUMMARY} --name ${arg_NAME}
         --reader ${src}/wejscie/liczba.cpp ${src}/web/index.html.in
         ${src}/README.md ${src}/packaging/kalkulator.1.in ${src}/packaging/kalkulator.pl.1.in

@@ -2,7 +2,6 @@
 # byte elsewhere: kalkulator_package_tests adds the `packages` fixture and
 # each package's tests, kalkulator_bill_tests what lists them all, and
 # kalkulator_reproducible_test the build done again.
-set(KALKULATOR_PACKAGE_TESTS ${CMAKE_CURRENT_LIST_DIR})
 
 # kalkulator_package_tests(PACKAGES file... TREE folder DOCS file... DIALOGUE
 # command...): each of PACKAGES, made in the build folder, unpacked or
@@ -11,7 +10,7 @@ set(KALKULATOR_PACKAGE_TESTS ${CMAKE_CURRENT_LIST_DIR})
 function(kalkulator_package_tests)
     cmake_parse_arguments(PARSE_ARGV 0 arg "" "TREE" "PACKAGES;DOCS;DIALOGUE")
     set(bin ${PROJECT_BINARY_DIR})
-    set(here ${KALKULATOR_PACKAGE_TESTS})
+    set(here ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
     set(tree ${arg_TREE})
     set(unpacked sh ${here}/unpacked.sh)
     set(dialogue -- ${arg_DIALOGUE})
@@ -71,7 +70,7 @@ function(kalkulator_bill_tests)
     find_program(KALKULATOR_NODE NAMES node nodejs)
     if(KALKULATOR_NODE AND EXISTS ${PROJECT_SOURCE_DIR}/node_modules/@cyclonedx/cyclonedx-library)
         list(TRANSFORM arg_PACKAGES PREPEND ${bin}/ OUTPUT_VARIABLE made)
-        add_test(NAME package.sbom COMMAND ${KALKULATOR_NODE} ${KALKULATOR_PACKAGE_TESTS}/sbom.js
+        add_test(NAME package.sbom COMMAND ${KALKULATOR_NODE} ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/sbom.js
             ${arg_NOTICES} ${made})
         set_tests_properties(package.sbom PROPERTIES FIXTURES_REQUIRED packages)
     else()
@@ -95,7 +94,7 @@ endfunction()
 # sources by PRESET elsewhere, byte for byte the same. Slow, as it builds
 # everything again: `ctest -LE reproducible` leaves it out.
 function(kalkulator_reproducible_test preset)
-    add_test(NAME reproducible COMMAND sh ${KALKULATOR_PACKAGE_TESTS}/reproducible.sh
+    add_test(NAME reproducible COMMAND sh ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/reproducible.sh
         ${preset} ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
     set_tests_properties(reproducible PROPERTIES LABELS reproducible FIXTURES_REQUIRED packages)
 endfunction()

@@ -61,6 +61,10 @@ const SIZED = (size) => {
   }
 };
 
+// A pause for the console, which scrolls to its last line a frame after it
+// is written.
+const settled = () => new Promise((resolve) => setTimeout(resolve, 100));
+
 // Each entry typed into TAB, then Enter.
 const typer = (tab) => async (...entries) => {
   for (const entry of entries) {
@@ -91,7 +95,6 @@ async function noProgram(browser, folder, work) {
 // moves. In Chromium a screenshot of each at the default size.
 async function layouts(browser, url, engine, shots) {
   const CONTROLS = ['#wpis', '#wyslij', '#koniec'];
-  const settled = () => new Promise((resolve) => setTimeout(resolve, 100));
   for (const size of TEXT_SIZES) {
     const tab = await browser.newPage();
     await tab.evaluateOnNewDocument(SIZED, size);
@@ -173,11 +176,9 @@ run(zip, async (folder, work) => {
       }
     });
     const cdp = await page.createCDPSession();
-    // A phone's screen of so many CSS pixels, touched; and a pause for the
-    // console, which scrolls to its last line a frame after it is written.
+    // A phone's screen of so many CSS pixels, touched.
     const phone = (width, height) => page.setViewport({ width, height, deviceScaleFactor: 2,
       isMobile: true, hasTouch: true });
-    const scrolled = () => new Promise((resolve) => setTimeout(resolve, 100));
     const open = async (width, height) => {
       await phone(width, height);
       await page.reload();
@@ -208,7 +209,6 @@ run(zip, async (folder, work) => {
         apart: rect('koniec').top - rect('wyslij').bottom,
         cut: document.getElementById('stan').scrollWidth - document.getElementById('stan').clientWidth,
         overscroll: getComputedStyle(document.body).overscrollBehaviorY,
-        window: window.innerHeight - document.querySelector('.okno').getBoundingClientRect().bottom,
       };
     });
 
@@ -281,7 +281,7 @@ run(zip, async (folder, work) => {
       'announced: the output since the entry, once');
     const field = await page.accessibility.snapshot({ root: await page.$('#wpis') });
     assert.strictEqual(field.name, TEKSTY.I.trim(), 'the field is not named by its question');
-    await scrolled();
+    await settled();
     assert.deepStrictEqual(await hidden([TEKSTY.I]), [],
       'the question is not in view with the keyboard open');
     const recalled = [];
@@ -295,7 +295,7 @@ run(zip, async (folder, work) => {
     assert.deepStrictEqual(shown.filter((line) => line !== ''), [
       `${TEKSTY.U}10`, `${TEKSTY.I}4`, '2.5 Ohm']);
     assert.ok(await page.$eval('#ponownie', (button) => button.hidden), 'ended before the wait');
-    await scrolled();
+    await settled();
     assert.deepStrictEqual(await hidden(['2.5 Ohm']), [],
       'the result is not in view with the keyboard open');
     // The page holds the result once for a screen reader: while it is
@@ -348,7 +348,7 @@ run(zip, async (folder, work) => {
         await enter(wrong);
         await until('the menu again', (l) => l.includes(TEKSTY.numer) && l.includes(MENU_LAST));
       }
-      await scrolled();
+      await settled();
       assert.deepStrictEqual(await hidden([MENU_LAST], ['#wpis', '#wyslij']), [],
         `with the keyboard open on its side${wrong && ' after a wrong number'}`);
     }
