@@ -2,13 +2,15 @@
 // between systems: clearing the console.
 #include "app/konsola.h"
 
+#include "wejscie/wejscie.h"
+
 #include <cstdlib>
 #include <iostream>
 
 void pauza() {
-    // A token that is not an integer fails the read, which ends the wait too.
-    int wpis = 0;
-    std::cin >> wpis;
+    // Only an entry made once the result shows ends the wait, never the rest
+    // of the line that brought the last answer.
+    czekajNaWpis();
 }
 
 #ifdef _WIN32

@@ -11,7 +11,7 @@ void czyscEkran();
 extern const char* const kCzyszczenieTerminala;
 #endif
 
-// Holds the finished result on the screen: waits for one entry and discards
-// it. Any token ends the wait, and so does the end of input; a bare Enter
-// does not.
+// Holds the finished result on the screen: waits for one entry typed after
+// it and discards it. Any token on a later line than the last answer ends
+// the wait, and so does the end of input; a bare Enter does not.
 void pauza();

@@ -6,7 +6,9 @@
 #include "app/konsola.h"
 #include "app/menu.h"
 #include "wejscie/kodowanie.h"
+#include "wejscie/wejscie.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -14,18 +16,28 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 namespace {
 
+// What is left of the run's input; a read gives a few bytes at a time, as
+// a pipe may.
+std::string_view pozostale;
+
+long czytajPamiec(char* bufor, std::size_t ile) {
+    const std::size_t porcja = std::min({ile, pozostale.size(), std::size_t{7}});
+    pozostale.copy(bufor, porcja);
+    pozostale.remove_prefix(porcja);
+    return static_cast<long>(porcja);
+}
+
 // Runs `krok` with standard input taken from `wejscie`; returns its output.
 template <typename Krok> std::string uruchom(const std::string& wejscie, Krok krok) {
-    std::istringstream zrodlo(wejscie);
-    WejscieTekstowe tekst(*zrodlo.rdbuf());
+    pozostale = wejscie;
+    czytajOdpowiedziZ({czytajPamiec, Kodowanie::nieznane});
     std::ostringstream wyjscie;
-    std::streambuf* const doTerazWejscie = std::cin.rdbuf(&tekst);
     std::streambuf* const doTerazWyjscie = std::cout.rdbuf(wyjscie.rdbuf());
     krok();
-    std::cin.rdbuf(doTerazWejscie);
     std::cout.rdbuf(doTerazWyjscie);
     return wyjscie.str();
 }

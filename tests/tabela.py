@@ -5,19 +5,26 @@ prints exactly the expected output, nothing on stderr, and exits with 0.
 A row is "name | input | expected output"; lines starting with # are
 comments, "#:" ones give the options of each run of the table. Both texts
 take Python string escapes (" | " is \\x7c), {TEXT*N} for TEXT N times and
-{poza}, the first number past the menu; the output also the program's texts
-from teksty.json ({menu}; {zly}, the answer to a wrong option; each prompt
-by its key) and {nan}, the platform's 0/0. Under Wine (a program ending in
-.exe) --stack-kib cannot be set: skipped (77). With --unwritable, the table
-gives stderr, and the status must be 1.
+{poza}, the first number past the menu; the input also {TEXT*} at its end,
+TEXT again and again for as long as the program reads; the output the
+program's texts from teksty.json ({menu}; {zly}, the answer to a wrong
+option; each prompt by its key) and {nan}, the platform's 0/0. Where a limit
+cannot be set (--stack-kib under Wine, --memory-mib but natively), the table
+is skipped (77). With --unwritable, the table gives stderr, and the status
+must be 1; with --stdin closed or directory, stderr is the read error's line
+and the status 1; with --stdin nonblocking, the input comes late, through a
+non-blocking pipe.
 """
 import argparse
 import codecs
 import json
 import os
 import re
+import resource
 import subprocess
 import sys
+import threading
+import time
 
 with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "teksty.json"),
           encoding="ascii") as teksty:
@@ -36,12 +43,21 @@ NAN_TEXTS = {False: ["-nan"], True: ["nan", "-nan(ind)"]}
 ROW_TIMEOUT = int(os.environ.get("KALKULATOR_ROW_TIMEOUT", "300"))
 
 REPEAT = re.compile(r"\{([^{}]*)\*(\d+)\}")
+ENDLESS = re.compile(r"\{([^{}]*)\*\}$")
 NAME = re.compile(r"^[A-Za-z0-9_.-]+$")
 
 
 def decode(text):
     text = REPEAT.sub(lambda m: m.group(1) * int(m.group(2)), text.replace("{poza}", POZA))
     return codecs.decode(text.encode("latin-1"), "unicode_escape").encode("latin-1")
+
+
+def decode_input(text):
+    """The input as (start, what is repeated after it without end, or b"")."""
+    endless = ENDLESS.search(text)
+    if endless is None:
+        return decode(text), b""
+    return decode(text[:endless.start()]), decode(endless.group(1))
 
 
 def expand(text, nans):
@@ -64,7 +80,7 @@ def read_table(path, nans):
             name = fields[0].strip()
             if name in cases:
                 sys.exit(f"{path}:{number}: the name {name} is taken")
-            cases[name] = (decode(fields[1]), [decode(e) for e in expand(fields[2], nans)])
+            cases[name] = (decode_input(fields[1]), [decode(e) for e in expand(fields[2], nans)])
     return cases
 
 
@@ -73,34 +89,68 @@ def as_text(stream, windows):
     return stream.replace(b"\r\n", b"\n").replace(b"\f", b"") if windows else stream
 
 
-def run_case(command, windows, given, expected, stack_kib, unwritable):
+def feed(pipe, start, again, delay):
+    """Writes START, then AGAIN until the reader has gone, to the pipe's
+    write end, after DELAY seconds."""
+    time.sleep(delay)
+    try:
+        with open(pipe, "wb", buffering=0) as stdin:
+            stdin.write(start)
+            while again:
+                stdin.write(again * 4096)
+    except OSError:  # the program ended without reading it all
+        pass
+
+
+def run_case(command, windows, given, expected, limits, unwritable, stdin):
     env = dict(os.environ, WINEDEBUG="-all")
+    start, again = given
+    reader, writer = os.pipe()
+    if stdin == "nonblocking":
+        os.set_blocking(reader, False)
 
     def prepare_child():
-        if stack_kib:
-            import resource  # POSIX only, and only needed there
-
-            size = stack_kib * 1024
-            resource.setrlimit(resource.RLIMIT_STACK, (size, size))
+        for limit, size in limits.items():
+            if size:
+                resource.setrlimit(limit, (size, size))
         if unwritable == "closed":
             os.close(1)
+        if stdin == "closed":
+            os.close(0)
 
+    source = {"directory": os.open("/", os.O_RDONLY)}.get(stdin, reader)
     stdout = open("/dev/full", "wb") if unwritable == "full" else subprocess.PIPE
+    writing = threading.Thread(target=feed, args=(writer, start, again,
+                                                  0.2 if stdin == "nonblocking" else 0))
+    writing.start()
     try:
-        result = subprocess.run(command, input=given, stdout=stdout, stderr=subprocess.PIPE,
-                                env=env, timeout=ROW_TIMEOUT, preexec_fn=prepare_child)
+        proc = subprocess.Popen(command, stdin=source, stdout=stdout, stderr=subprocess.PIPE,
+                                env=env, preexec_fn=prepare_child)
+        os.close(reader)
+        if source != reader:
+            os.close(source)
+        out, err = proc.communicate(timeout=ROW_TIMEOUT)
     except subprocess.TimeoutExpired:
+        proc.kill()
+        proc.communicate()
         return [f"still running after {ROW_TIMEOUT} seconds"]
     finally:
+        writing.join()
         if stdout is not subprocess.PIPE:
             stdout.close()
-    stream, status = ("stderr", 1) if unwritable else ("stdout", 0)
-    out = as_text(getattr(result, stream), windows)
+    failed_stream = stdin in ("closed", "directory")
+    stream, status = ("stderr", 1) if unwritable else ("stdout", 1 if failed_stream else 0)
+    out = as_text(err if unwritable else out, windows)
+    if failed_stream:
+        expected_err = (TEKSTY["odczyt"] + "\n").encode()
+        err_text = as_text(err, windows)
     failures = []
-    if result.returncode != status:
-        failures.append(f"exit status {result.returncode}, expected {status}")
-    if result.stderr and not unwritable:
-        failures.append(f"stderr is not empty: {result.stderr[:500]!r}")
+    if proc.returncode != status:
+        failures.append(f"exit status {proc.returncode}, expected {status}")
+    if failed_stream and err_text != expected_err:
+        failures.append(f"stderr is {err_text[:500]!r}, not {expected_err!r}")
+    elif err and not unwritable and not failed_stream:
+        failures.append(f"stderr is not empty: {err[:500]!r}")
     if out not in expected:
         shown = expected[0]
         at = len(os.path.commonprefix([out, shown]))
@@ -116,24 +166,34 @@ def main():
     parser.add_argument("table")
     parser.add_argument("--case", help="run only this case")
     parser.add_argument("--stack-kib", type=int, help="the program's stack, in KiB")
+    parser.add_argument("--memory-mib", type=int, help="the program's address space, in MiB")
     parser.add_argument("--nan", action="append", help="0/0's text, if not one of NAN_TEXTS")
     parser.add_argument("--unwritable", choices=["full", "closed"],
                         help="standard output is /dev/full or closed; the table gives stderr")
+    parser.add_argument("--stdin", choices=["closed", "directory", "nonblocking"],
+                        help="standard input is closed, a folder, or a non-blocking pipe")
     parser.add_argument("command", nargs="+", help="the program and its arguments, after --")
     args = parser.parse_args()
     windows = any(part.endswith(".exe") for part in args.command)
     program = os.path.basename(args.command[0])
-    if args.stack_kib and windows:
-        print(f"{args.table}: no stack limit can be set under Wine; skipped")
-        return 77
+    # Emulators and sanitizers reserve address space of their own.
+    emulated = windows or program.startswith(("qemu", "node")) or "ASAN_OPTIONS" in os.environ
+    skip = {"no stack limit can be set under Wine": args.stack_kib and windows,
+            "the address space is limited natively only": args.memory_mib and emulated,
+            # Node opens /dev/null in place of a closed descriptor.
+            "Node never leaves a standard stream closed": program.startswith("node") and
+            "closed" in (args.unwritable, args.stdin)}
+    for why, skipped in skip.items():
+        if skipped:
+            print(f"{args.table}: {why}; skipped")
+            return 77
     if args.stack_kib and program.startswith("qemu"):
         args.command[1:1] = ["-s", str(args.stack_kib * 1024)]
         args.stack_kib = None
     elif program.startswith("node"):
         args.stack_kib = None
-        if args.unwritable == "closed":  # Node opens /dev/null in its place
-            print(f"{args.table}: Node never leaves standard output closed; skipped")
-            return 77
+    limits = {resource.RLIMIT_STACK: (args.stack_kib or 0) * 1024,
+              resource.RLIMIT_AS: (args.memory_mib or 0) * 1024 * 1024}
     cases = read_table(args.table, args.nan or NAN_TEXTS[windows])
     if args.case is not None:
         if args.case not in cases:
@@ -141,8 +201,8 @@ def main():
         cases = {args.case: cases[args.case]}
     failed = 0
     for name, (given, expected) in cases.items():
-        failures = run_case(args.command, windows, given, expected, args.stack_kib,
-                            args.unwritable)
+        failures = run_case(args.command, windows, given, expected, limits, args.unwritable,
+                            args.stdin)
         for failure in failures:
             print(f"{name}: {failure}")
         failed += bool(failures)

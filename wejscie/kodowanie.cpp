@@ -2,119 +2,99 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iterator>
-#include <utility>
 
 namespace {
 
-constexpr int kKoniec = std::char_traits<char>::eof();
+// One source at a time, the program's standard input; a test may set another.
+struct Stan {
+    Zrodlo zrodlo{};
+    Kodowanie kodowanie = Kodowanie::nieznane;
+    bool koniec = false;
+    bool blad = false;
+    // A high surrogate waits for the low one that completes its character.
+    int wysokiSurogat = 0;
+    // UTF-16 as read, with an odd byte kept for the next read.
+    char surowe[2048] = {};
+    std::size_t surowych = 0;
+    // The text in UTF-8: four bytes at most for each code unit read.
+    char tekst[2 * sizeof(surowe)] = {};
+    std::size_t odczytane = 0;
+    std::size_t wTekscie = 0;
+};
 
-} // namespace
+Stan stan;
 
-WejscieTekstowe::WejscieTekstowe(std::streambuf& zrodlo, Kodowanie kodowanie)
-    : zrodlo_(zrodlo), kodowanie_(kodowanie) {}
-
-WejscieTekstowe::int_type WejscieTekstowe::underflow() {
-    if (koniec_) {
-        return traits_type::eof();
+// At most `ile` bytes from the source, at `dokad`; 0 once it has ended.
+std::size_t pobierz(char* dokad, std::size_t ile) {
+    if (stan.koniec) {
+        return 0;
     }
-    // The last characters read stay in front, to be put back.
-    const auto zwrot = static_cast<std::size_t>(std::min<std::ptrdiff_t>(kZwrot, gptr() - eback()));
-    if (zwrot > 0) { // before the first read there is no buffer at all
-        std::memmove(bufor_, gptr() - zwrot, zwrot);
+    const long ilePrzyszlo = stan.zrodlo.czytaj(dokad, ile);
+    if (ilePrzyszlo > 0) {
+        return static_cast<std::size_t>(ilePrzyszlo);
     }
-    char* const od = bufor_ + zwrot;
-    char* koniec = od;
-    if (kodowanie_ == Kodowanie::nieznane) {
-        koniec = rozpoznaj(od);
-    }
-    if (koniec == od) {
-        koniec = kodowanie_ == Kodowanie::bajty ? przepisz(od) : odkoduj(od);
-    }
-    setg(bufor_, od, koniec);
-    koniec_ = koniec == od;
-    return koniec_ ? traits_type::eof() : traits_type::to_int_type(*gptr());
+    stan.koniec = true;
+    stan.blad = ilePrzyszlo < 0;
+    return 0;
 }
 
-// Reads the byte-order mark, if the input starts with one. The marks differ in
-// their first bytes, so at most one of them matches any of its bytes; when
-// only the start of one does, the bytes taken are text after all.
-char* WejscieTekstowe::rozpoznaj(char* od) {
-    const std::pair<const char*, Kodowanie> znaczniki[] = {
-        {"\xEF\xBB\xBF", Kodowanie::bajty},
-        {"\xFF\xFE", Kodowanie::utf16le},
-        {"\xFE\xFF", Kodowanie::utf16be},
-    };
-    kodowanie_ = Kodowanie::bajty;
-    for (const auto& [znacznik, kodowanie] : znaczniki) {
-        std::size_t wziete = 0;
-        while (znacznik[wziete] != '\0' &&
-               zrodlo_.sgetc() == traits_type::to_int_type(znacznik[wziete])) {
-            zrodlo_.sbumpc();
-            ++wziete;
-        }
-        if (znacznik[wziete] == '\0') {
-            kodowanie_ = kodowanie;
-            return od;
-        }
-        if (wziete > 0) {
-            return std::copy_n(znacznik, wziete, od);
+struct Znacznik {
+    const char* bajty;
+    std::size_t dlugosc;
+    Kodowanie kodowanie;
+};
+
+constexpr Znacznik kZnaczniki[] = {
+    {"\xEF\xBB\xBF", 3, Kodowanie::bajty},
+    {"\xFF\xFE", 2, Kodowanie::utf16le},
+    {"\xFE\xFF", 2, Kodowanie::utf16be},
+};
+
+// Whether the first `ile` bytes of the text could still become a mark.
+bool czyPoczatekZnacznika(std::size_t ile) {
+    for (const Znacznik& z : kZnaczniki) {
+        if (ile < z.dlugosc && std::memcmp(stan.tekst, z.bajty, ile) == 0) {
+            return true;
         }
     }
-    return od;
+    return false;
 }
 
-// Waits for one byte, then takes only what has already arrived with it, so
-// that a typed line is answered as soon as it is typed.
-char* WejscieTekstowe::przepisz(char* od) {
-    char* koniec = od;
-    for (int znak = zrodlo_.sbumpc(); znak != kKoniec; znak = zrodlo_.sbumpc()) {
-        *koniec++ = traits_type::to_char_type(znak);
-        if (koniec == std::end(bufor_) || zrodlo_.in_avail() <= 0) {
+// Reads the first bytes, as many as tell whether a byte-order mark is there.
+void rozpoznaj() {
+    std::size_t ile = 0;
+    do {
+        ile += pobierz(stan.tekst + ile, sizeof(stan.surowe) - ile);
+    } while (!stan.koniec && czyPoczatekZnacznika(ile));
+    stan.kodowanie = Kodowanie::bajty;
+    for (const Znacznik& z : kZnaczniki) {
+        if (ile >= z.dlugosc && std::memcmp(stan.tekst, z.bajty, z.dlugosc) == 0) {
+            stan.kodowanie = z.kodowanie;
+            ile -= z.dlugosc;
+            char* const dokad = z.kodowanie == Kodowanie::bajty ? stan.tekst : stan.surowe;
+            std::memmove(dokad, stan.tekst + z.dlugosc, ile);
+            if (z.kodowanie != Kodowanie::bajty) {
+                stan.surowych = ile;
+                ile = 0;
+            }
             break;
         }
     }
-    return koniec;
-}
-
-// One UTF-16 code unit, or -1 at the end of input, a truncated unit included.
-int WejscieTekstowe::jednostka() {
-    const int pierwszy = zrodlo_.sbumpc();
-    if (pierwszy == kKoniec) {
-        return -1;
-    }
-    const int drugi = zrodlo_.sbumpc();
-    if (drugi == kKoniec) {
-        return -1;
-    }
-    return kodowanie_ == Kodowanie::utf16le ? (drugi << 8 | pierwszy) : (pierwszy << 8 | drugi);
-}
-
-char* WejscieTekstowe::odkoduj(char* od) {
-    char* koniec = od;
-    // Room for the longest character, four bytes, and for one at least.
-    while (std::end(bufor_) - koniec >= 4 && (koniec == od || zrodlo_.in_avail() >= 2)) {
-        const int znak = jednostka();
-        if (znak < 0) {
-            break;
-        }
-        koniec = zapisz(koniec, znak);
-    }
-    return koniec;
+    stan.wTekscie = ile;
 }
 
 // Writes the UTF-8 of code unit `jednostka` from `koniec`, a pair of
 // surrogates as the one character that they make.
-char* WejscieTekstowe::zapisz(char* koniec, int jednostka) {
+char* zapisz(char* koniec, int jednostka) {
     const bool wysoki = jednostka >= 0xD800 && jednostka <= 0xDBFF;
     const bool niski = jednostka >= 0xDC00 && jednostka <= 0xDFFF;
     long punkt = jednostka;
-    if (wysokiSurogat_ != 0 && niski) {
-        punkt = 0x10000 + ((wysokiSurogat_ - 0xD800L) << 10) + (jednostka - 0xDC00L);
-    } else if (wysokiSurogat_ != 0 || niski) {
+    if (stan.wysokiSurogat != 0 && niski) {
+        punkt = 0x10000 + ((stan.wysokiSurogat - 0xD800L) << 10) + (jednostka - 0xDC00L);
+    } else if (stan.wysokiSurogat != 0 || niski) {
         *koniec++ = '?';
     }
-    wysokiSurogat_ = wysoki ? jednostka : 0;
+    stan.wysokiSurogat = wysoki ? jednostka : 0;
     if (wysoki || (niski && punkt == jednostka)) {
         return koniec;
     }
@@ -135,4 +115,68 @@ char* WejscieTekstowe::zapisz(char* koniec, int jednostka) {
         *koniec++ = bajt(0x80 | (punkt & 0x3F));
     }
     return koniec;
+}
+
+// Decodes what one read of UTF-16 gives, whole code units only.
+void odkoduj() {
+    const std::size_t ile =
+        stan.surowych + pobierz(stan.surowe + stan.surowych, sizeof(stan.surowe) - stan.surowych);
+    char* koniec = stan.tekst;
+    std::size_t i = 0;
+    for (; i + 1 < ile; i += 2) {
+        const int pierwszy = static_cast<unsigned char>(stan.surowe[i]);
+        const int drugi = static_cast<unsigned char>(stan.surowe[i + 1]);
+        koniec = zapisz(koniec, stan.kodowanie == Kodowanie::utf16le ? (drugi << 8 | pierwszy)
+                                                                     : (pierwszy << 8 | drugi));
+    }
+    stan.surowych = ile - i;
+    stan.surowe[0] = stan.surowe[i];
+    if (stan.koniec && stan.wysokiSurogat != 0) { // its pair never comes
+        *koniec++ = '?';
+        stan.wysokiSurogat = 0;
+    }
+    stan.wTekscie = static_cast<std::size_t>(koniec - stan.tekst);
+}
+
+// Refills the text once all of it is taken; it stays empty at the end.
+void wypelnij() {
+    stan.odczytane = 0;
+    stan.wTekscie = 0;
+    if (stan.kodowanie == Kodowanie::nieznane) {
+        rozpoznaj();
+    }
+    while (stan.wTekscie == 0) {
+        const bool ostatni = stan.koniec; // what is left of UTF-16 is decoded once more
+        if (stan.kodowanie == Kodowanie::bajty) {
+            stan.wTekscie = pobierz(stan.tekst, sizeof(stan.tekst));
+        } else {
+            odkoduj();
+        }
+        if (ostatni) {
+            break;
+        }
+    }
+}
+
+} // namespace
+
+void czytajZ(const Zrodlo& zrodlo) {
+    stan = Stan{};
+    stan.zrodlo = zrodlo;
+    stan.kodowanie = zrodlo.kodowanie;
+}
+
+std::string_view doPrzeczytania() {
+    if (stan.odczytane == stan.wTekscie) {
+        wypelnij();
+    }
+    return {stan.tekst + stan.odczytane, stan.wTekscie - stan.odczytane};
+}
+
+void zabierz(std::size_t ile) {
+    stan.odczytane += std::min(ile, stan.wTekscie - stan.odczytane);
+}
+
+bool bladOdczytu() {
+    return stan.blad;
 }

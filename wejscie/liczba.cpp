@@ -13,14 +13,17 @@ constexpr int kNajwiekszyWykladnik = 100000000;
 struct Przedrostek {
     std::string_view tekst;
     int wykladnik;
+    bool tylkoOmy = false; // no capital mega or giga of volts, amperes, farads, henries
 };
 
 // SI prefixes. A letter counts in both cases only where the other case
 // means nothing else: m is milli and M mega, and P (peta) is none of these.
-// The micro sign as U+00B5 or as Greek mu, in UTF-8.
+// The micro sign as U+00B5 or as Greek mu, in UTF-8. SPICE's mega before
+// the letters that begin it.
 constexpr Przedrostek kPrzedrostki[] = {
-    {"p", -12},       {"n", -9}, {"N", -9}, {"u", -6}, {"U", -6}, {"\xC2\xB5", -6},
-    {"\xCE\xBC", -6}, {"m", -3}, {"k", 3},  {"K", 3},  {"M", 6},  {"G", 9},
+    {"p", -12},       {"n", -9},        {"N", -9},        {"u", -6},        {"U", -6},
+    {"\xC2\xB5", -6}, {"\xCE\xBC", -6}, {"MEG", 6, true}, {"Meg", 6, true}, {"m", -3},
+    {"k", 3},         {"K", 3},         {"M", 6, true},   {"G", 9, true},
 };
 
 // In the code form a letter R stands for the separator with no prefix.
@@ -31,12 +34,17 @@ struct Symbol {
     std::string_view tekst; // in any case
 };
 
-// The ohm also as Greek capital omega and as the ohm sign, in UTF-8.
+// The ohm also in the plural, as Greek capital omega and as the ohm sign, in
+// UTF-8; a longer spelling before the one it starts with.
 constexpr Symbol kSymbole[] = {
-    {Jednostka::wolt, "V"},      {Jednostka::amper, "A"},         {Jednostka::om, "Ohm"},
-    {Jednostka::om, "\xCE\xA9"}, {Jednostka::om, "\xE2\x84\xA6"}, {Jednostka::farad, "F"},
-    {Jednostka::henr, "H"},
+    {Jednostka::wolt, "V"},  {Jednostka::amper, "A"},     {Jednostka::om, "Ohms"},
+    {Jednostka::om, "Ohm"},  {Jednostka::om, "\xCE\xA9"}, {Jednostka::om, "\xE2\x84\xA6"},
+    {Jednostka::farad, "F"}, {Jednostka::henr, "H"},
 };
+
+// Blanks of more than one byte, in UTF-8: the no-break space, the thin
+// space and the narrow no-break space.
+constexpr std::string_view kOdstepyUtf8[] = {"\xC2\xA0", "\xE2\x80\x89", "\xE2\x80\xAF"};
 
 bool czyCyfra(char znak) {
     return znak >= '0' && znak <= '9';
@@ -64,11 +72,15 @@ bool wez(std::string_view& tekst, std::string_view poczatek) {
     return true;
 }
 
+// The first of `pisownie` that `tekst` starts with, taken off its front; of
+// the prefixes only those that `jednostka` may have.
 template <std::size_t N>
-const Przedrostek* wezZ(std::string_view& tekst, const Przedrostek (&pisownie)[N]) {
+const Przedrostek* wezZ(std::string_view& tekst, const Przedrostek (&pisownie)[N],
+                        Jednostka jednostka) {
     const auto* znaleziony =
-        std::find_if(std::begin(pisownie), std::end(pisownie),
-                     [&](const Przedrostek& p) { return wez(tekst, p.tekst); });
+        std::find_if(std::begin(pisownie), std::end(pisownie), [&](const Przedrostek& p) {
+            return (!p.tylkoOmy || jednostka == Jednostka::om) && wez(tekst, p.tekst);
+        });
     return znaleziony == std::end(pisownie) ? nullptr : znaleziony;
 }
 
@@ -93,6 +105,29 @@ bool przeniesCyfry(std::string_view& tekst, std::string& cyfry) {
     return ile > 0;
 }
 
+// The whole part's digits, grouped by three after the first one to three.
+bool przeniesCzescCalkowita(std::string_view& tekst, std::string& cyfry) {
+    const std::size_t przed = cyfry.size();
+    if (!przeniesCyfry(tekst, cyfry)) {
+        return false;
+    }
+    bool grupa = cyfry.size() - przed <= 3;
+    while (grupa) {
+        grupa = false;
+        for (const std::string_view odstep : kOdstepyUtf8) {
+            std::string_view dalej = tekst;
+            if (wez(dalej, odstep) && dalej.size() >= 3 &&
+                std::all_of(dalej.begin(), dalej.begin() + 3, czyCyfra) &&
+                (dalej.size() == 3 || !czyCyfra(dalej[3]))) {
+                cyfry.append(dalej.substr(0, 3));
+                tekst = dalej.substr(3);
+                grupa = true;
+            }
+        }
+    }
+    return true;
+}
+
 bool wezZnak(std::string_view& tekst, std::string& znak) {
     if (!tekst.empty() && (tekst.front() == '+' || tekst.front() == '-')) {
         znak += tekst.front();
@@ -104,21 +139,22 @@ bool wezZnak(std::string_view& tekst, std::string& znak) {
 
 } // namespace
 
-bool czytajLiczbe(std::string_view tekst, Jednostka jednostka, float& wartosc) {
+bool czytajLiczbe(std::string_view tekst, Jednostka jednostka, float& wartosc,
+                  std::string_view dopisek) {
     // The digits with a sign and a point; the power of ten apart, so that a
     // prefix adds to it and strtof rounds the whole quantity once.
     std::string mantysa;
     int wykladnik = 0;
     int przedrostek = 0;
     wezZnak(tekst, mantysa);
-    bool cyfry = przeniesCyfry(tekst, mantysa);
+    bool cyfry = przeniesCzescCalkowita(tekst, mantysa);
     const Przedrostek* litera = nullptr;
     if (wez(tekst, ".") || wez(tekst, ",")) {
         // A comma is the decimal separator as Polish writes it.
         mantysa += '.';
         cyfry = przeniesCyfry(tekst, mantysa) || cyfry;
-    } else if ((litera = wezZ(tekst, kPrzedrostki)) != nullptr ||
-               (litera = wezZ(tekst, kBezPrzedrostka)) != nullptr) {
+    } else if ((litera = wezZ(tekst, kPrzedrostki, jednostka)) != nullptr ||
+               (litera = wezZ(tekst, kBezPrzedrostka, jednostka)) != nullptr) {
         // The code form of resistors and capacitors: 4k7, 2R2, R47.
         przedrostek = litera->wykladnik;
         mantysa += '.';
@@ -127,26 +163,30 @@ bool czytajLiczbe(std::string_view tekst, Jednostka jednostka, float& wartosc) {
     if (!cyfry) {
         return false;
     }
-    if (litera == nullptr) {
-        if (wez(tekst, "e") || wez(tekst, "E")) {
-            std::string znak;
-            wezZnak(tekst, znak);
-            if (tekst.empty() || !czyCyfra(tekst.front())) {
-                return false;
-            }
-            for (; !tekst.empty() && czyCyfra(tekst.front()); tekst.remove_prefix(1)) {
-                if (wykladnik < kNajwiekszyWykladnik) {
-                    wykladnik = wykladnik * 10 + (tekst.front() - '0');
-                }
-            }
-            wykladnik = znak == "-" ? -wykladnik : wykladnik;
+    if (litera == nullptr && (wez(tekst, "e") || wez(tekst, "E"))) {
+        std::string znak;
+        wezZnak(tekst, znak);
+        if (tekst.empty() || !czyCyfra(tekst.front())) {
+            return false;
         }
-        if (const Przedrostek* p = wezZ(tekst, kPrzedrostki)) {
+        for (; !tekst.empty() && czyCyfra(tekst.front()); tekst.remove_prefix(1)) {
+            if (wykladnik < kNajwiekszyWykladnik) {
+                wykladnik = wykladnik * 10 + (tekst.front() - '0');
+            }
+        }
+        wykladnik = znak == "-" ? -wykladnik : wykladnik;
+    }
+    // What follows the number, on the token and apart: a prefix, then the
+    // unit's symbol.
+    const std::string ogon = std::string(tekst) + std::string(dopisek);
+    std::string_view reszta = ogon;
+    if (litera == nullptr) {
+        if (const Przedrostek* p = wezZ(reszta, kPrzedrostki, jednostka)) {
             przedrostek = p->wykladnik;
         }
     }
-    wezSymbol(tekst, jednostka);
-    if (!tekst.empty()) {
+    wezSymbol(reszta, jednostka);
+    if (!reszta.empty()) {
         return false;
     }
 
@@ -161,22 +201,31 @@ bool czytajLiczbe(std::string_view tekst, Jednostka jednostka, float& wartosc) {
     return true;
 }
 
-bool czyDopisek(std::string_view tekst) {
-    // The symbol of whichever unit, last.
-    const auto* symbol =
-        std::find_if(std::begin(kSymbole), std::end(kSymbole), [&](const Symbol& s) {
-            return tekst.size() >= s.tekst.size() &&
-                   takSamoBezWielkosci(tekst.substr(tekst.size() - s.tekst.size()), s.tekst);
-        });
-    const bool zSymbolem = symbol != std::end(kSymbole);
-    std::string_view przed =
-        zSymbolem ? tekst.substr(0, tekst.size() - symbol->tekst.size()) : tekst;
-    // A letter that is no prefix before a symbol is a prefix mistyped: it is
-    // refused with the number rather than left for the next read.
-    if (zSymbolem && (przed.empty() || (przed.size() == 1 && czyLitera(przed.front())))) {
-        return true;
+bool czyPoczatekLiczby(std::string_view tekst) {
+    const auto pierwszy = [&](std::size_t i) { return i < tekst.size() ? tekst[i] : '\0'; };
+    const char znak = pierwszy(0);
+    return czyCyfra(znak) || znak == '+' || znak == '-' || znak == '.' || znak == ',' ||
+           ((znak == 'R' || znak == 'r') && czyCyfra(pierwszy(1)));
+}
+
+bool czyOsobnaLitera(std::string_view tekst) {
+    if (tekst.size() != 1 || !czyLitera(tekst.front())) {
+        return false;
     }
-    return wezZ(przed, kPrzedrostki) != nullptr && przed.empty();
+    const bool przedrostek = std::any_of(std::begin(kPrzedrostki), std::end(kPrzedrostki),
+                                         [&](const Przedrostek& p) { return p.tekst == tekst; });
+    const bool symbol = std::any_of(std::begin(kSymbole), std::end(kSymbole), [&](const Symbol& s) {
+        return takSamoBezWielkosci(s.tekst, tekst);
+    });
+    return !przedrostek && !symbol;
+}
+
+std::size_t odstepNaKoncu(std::string_view tekst) {
+    const auto* odstep =
+        std::find_if(std::begin(kOdstepyUtf8), std::end(kOdstepyUtf8), [&](std::string_view o) {
+            return tekst.size() >= o.size() && tekst.substr(tekst.size() - o.size()) == o;
+        });
+    return odstep == std::end(kOdstepyUtf8) ? 0 : odstep->size();
 }
 
 bool czytajCalkowita(std::string_view tekst, int& wartosc, bool (*litera)(char)) {

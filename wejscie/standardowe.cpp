@@ -2,12 +2,10 @@
 // where the program does is clearing the console, app/konsola.cpp).
 #include "wejscie/standardowe.h"
 
-#include "wejscie/kodowanie.h"
-
-#include <iostream>
-
 #ifdef _WIN32
 
+#include <algorithm>
+#include <cstring>
 #include <iterator>
 #include <windows.h>
 
@@ -16,51 +14,78 @@ namespace {
 // A console's input as UTF-16LE bytes, as much as one read gives (a line).
 // Read as bytes, a console hands over its code page's characters, in which
 // the micro and ohm signs are missing or stand elsewhere.
-class KonsolaWindows : public std::streambuf {
-  public:
-    explicit KonsolaWindows(HANDLE uchwyt) : uchwyt_(uchwyt) {}
-
-  protected:
-    int_type underflow() override {
-        DWORD przeczytane = 0;
-        // Ctrl+Z at the start of a line ends the input, as it does when the
-        // C library reads the console.
-        koniec_ = koniec_ ||
-                  ReadConsoleW(uchwyt_, znaki_, std::size(znaki_), &przeczytane, nullptr) == 0 ||
-                  przeczytane == 0 || znaki_[0] == L'\x1A';
-        if (koniec_) {
-            return traits_type::eof();
-        }
-        char* const bajty = reinterpret_cast<char*>(znaki_);
-        setg(bajty, bajty, bajty + przeczytane * sizeof(wchar_t));
-        return traits_type::to_int_type(*gptr());
+long czytajKonsole(char* bufor, std::size_t ile) {
+    wchar_t znaki[1024];
+    const DWORD najwyzej = static_cast<DWORD>(std::min(ile / sizeof(wchar_t), std::size(znaki)));
+    DWORD przeczytane = 0;
+    if (ReadConsoleW(GetStdHandle(STD_INPUT_HANDLE), znaki, najwyzej, &przeczytane, nullptr) == 0) {
+        return -1;
     }
+    // Ctrl+Z at the start of a line ends the input, as it does when the C
+    // library reads the console.
+    if (przeczytane == 0 || znaki[0] == L'\x1A') {
+        return 0;
+    }
+    std::memcpy(bufor, znaki, przeczytane * sizeof(wchar_t));
+    return static_cast<long>(przeczytane * sizeof(wchar_t));
+}
 
-  private:
-    HANDLE uchwyt_;
-    bool koniec_ = false;
-    wchar_t znaki_[1024] = {};
-};
+// A file or a pipe, byte for byte; a pipe whose writer has gone has ended.
+long czytajPlik(char* bufor, std::size_t ile) {
+    DWORD przeczytane = 0;
+    if (ReadFile(GetStdHandle(STD_INPUT_HANDLE), bufor, static_cast<DWORD>(ile), &przeczytane,
+                 nullptr) != 0) {
+        return static_cast<long>(przeczytane);
+    }
+    const DWORD blad = GetLastError();
+    return blad == ERROR_BROKEN_PIPE || blad == ERROR_HANDLE_EOF ? 0 : -1;
+}
 
 } // namespace
 
-std::streambuf& standardoweWejscie() {
-    const HANDLE uchwyt = GetStdHandle(STD_INPUT_HANDLE);
+Zrodlo standardoweWejscie() {
     DWORD tryb = 0;
-    if (GetConsoleMode(uchwyt, &tryb) != 0) {
-        static KonsolaWindows konsola(uchwyt);
-        static WejscieTekstowe tekst(konsola, WejscieTekstowe::Kodowanie::utf16le);
-        return tekst;
+    if (GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &tryb) != 0) {
+        return {czytajKonsole, Kodowanie::utf16le};
     }
-    static WejscieTekstowe tekst(*std::cin.rdbuf());
-    return tekst;
+    return {czytajPlik, Kodowanie::nieznane};
 }
 
 #else
 
-std::streambuf& standardoweWejscie() {
-    static WejscieTekstowe tekst(*std::cin.rdbuf());
-    return tekst;
+#include <cerrno>
+#include <unistd.h>
+#ifndef __EMSCRIPTEN__ // the page and Node wait for input themselves
+#include <poll.h>
+#endif
+
+namespace {
+
+long czytajDeskryptor(char* bufor, std::size_t ile) {
+    for (;;) {
+        const ssize_t przeczytane = read(STDIN_FILENO, bufor, ile);
+        if (przeczytane >= 0) {
+            return static_cast<long>(przeczytane);
+        }
+        if (errno == EINTR) {
+            continue;
+        }
+#ifndef __EMSCRIPTEN__
+        // A non-blocking input with nothing in it yet.
+        if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            pollfd czekaj{STDIN_FILENO, POLLIN, 0};
+            static_cast<void>(poll(&czekaj, 1, -1));
+            continue;
+        }
+#endif
+        return -1;
+    }
+}
+
+} // namespace
+
+Zrodlo standardoweWejscie() {
+    return {czytajDeskryptor, Kodowanie::nieznane};
 }
 
 #endif

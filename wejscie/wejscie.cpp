@@ -3,107 +3,190 @@
 #include "wejscie/kodowanie.h"
 #include "wejscie/liczba.h"
 
+#include <algorithm>
+#include <cstring>
 #include <iostream>
-#include <string>
 #include <string_view>
 
 namespace {
 
-constexpr int kKoniec = std::char_traits<char>::eof();
+// Longer than any answer, a number with its prefix and unit included.
+constexpr std::size_t kNajdluzszy = 64;
 
-// Longer than any prefix and symbol written apart from their number ("µOhm").
-constexpr std::size_t kNajdluzszyDopisek = 8;
-// A token one character longer can always be put back.
-static_assert(kNajdluzszyDopisek + 1 <= WejscieTekstowe::kZwrot);
+// A token of the input: its first kNajdluzszy bytes, and how long it is, up
+// to a few bytes past them, so that a blank taken off its end leaves it too
+// long still.
+struct Token {
+    char znaki[kNajdluzszy] = {};
+    std::size_t dlugosc = 0;
 
-// Blanks of more than one byte, in UTF-8: the no-break space, the thin
-// space and the narrow no-break space.
-constexpr std::string_view kOdstepyUtf8[] = {"\xC2\xA0", "\xE2\x80\x89", "\xE2\x80\xAF"};
+    static constexpr std::size_t kPonad = kNajdluzszy + 4;
 
-// ASCII's blanks, as the "C" locale has them.
-bool czyBialy(int znak) {
+    std::string_view tekst() const {
+        return {znaki, std::min(dlugosc, kNajdluzszy)};
+    }
+    bool zaDlugi() const {
+        return dlugosc > kNajdluzszy;
+    }
+    void dopisz(const char* znaki_, std::size_t ile) {
+        if (dlugosc < kNajdluzszy) {
+            std::copy_n(znaki_, std::min(ile, kNajdluzszy - dlugosc), znaki + dlugosc);
+        }
+        dlugosc = std::min(dlugosc + std::min(ile, kPonad), kPonad);
+    }
+    void dopisz(const Token& inny) {
+        dopisz(inny.znaki, inny.zaDlugi() ? kPonad : inny.dlugosc);
+    }
+};
+
+// The token read ahead, on the line of the last one taken.
+Token podgladany;
+bool jestPodgladany = false;
+// No line has ended since the last token read.
+bool wLinii = false;
+
+// ASCII's blanks, as the "C" locale has them, line ends included.
+bool czyBialy(char znak) {
     return znak == ' ' || (znak >= '\t' && znak <= '\r');
 }
 
-// Takes the blanks at the front of the input, or with `wLinii` those before
-// the line's end; tells whether a token follows them there.
-bool pominBiale(std::streambuf& wejscie, bool wLinii) {
-    for (int znak = wejscie.sgetc(); znak != kKoniec; znak = wejscie.snextc()) {
-        if (!czyBialy(znak) || (wLinii && znak == '\n')) {
-            return !czyBialy(znak);
+bool czyKoniecLinii(char znak) {
+    return znak == '\n' || znak == '\r';
+}
+
+bool czyAscii(char znak) {
+    return static_cast<unsigned char>(znak) < 0x80;
+}
+
+bool czyCyfra(int znak) {
+    return znak >= '0' && znak <= '9';
+}
+
+int biezacyZnak() {
+    const std::string_view tekst = doPrzeczytania();
+    return tekst.empty() ? -1 : static_cast<unsigned char>(tekst.front());
+}
+
+// Takes the blanks before the next token, or with `tylkoWLinii` only those
+// before the line ends; tells whether a token follows.
+bool pominBiale(bool tylkoWLinii) {
+    for (std::string_view tekst = doPrzeczytania(); !tekst.empty(); tekst = doPrzeczytania()) {
+        std::size_t ile = 0;
+        for (; ile < tekst.size() && czyBialy(tekst[ile]); ++ile) {
+            if (czyKoniecLinii(tekst[ile])) {
+                if (tylkoWLinii) {
+                    zabierz(ile);
+                    return false;
+                }
+                wLinii = false;
+            }
+        }
+        zabierz(ile);
+        if (ile < tekst.size()) {
+            return true;
         }
     }
     return false;
 }
 
-// Takes characters up to the next blank, which it takes too unless it is
-// ASCII's, into `token`, at most `najwyzej` of them; every character taken
-// goes into `wziete` as well.
-void wezDoOdstepu(std::streambuf& wejscie, std::string& token, std::string& wziete,
-                  std::size_t najwyzej) {
-    for (int znak = wejscie.sgetc(); znak != kKoniec && !czyBialy(znak) && token.size() < najwyzej;
-         znak = wejscie.snextc()) {
-        token += static_cast<char>(znak);
-        wziete += static_cast<char>(znak);
-        for (const std::string_view odstep : kOdstepyUtf8) {
-            if (token.size() >= odstep.size() &&
-                token.compare(token.size() - odstep.size(), odstep.size(), odstep) == 0) {
-                token.resize(token.size() - odstep.size());
-                wejscie.sbumpc();
-                return;
+// Reads the next token into `token` (with `tylkoWLinii`, one on the same
+// line only); false, with nothing taken but blanks, if none comes. A run of
+// ASCII goes in at once; a byte beyond it may end a blank of more than one.
+bool czytajToken(Token& token, bool tylkoWLinii) {
+    while (pominBiale(tylkoWLinii)) {
+        token = Token{};
+        // The token's last bytes, in which such a blank shows.
+        char ogon[4] = {};
+        const auto dodajDoOgona = [&](std::string_view znaki) {
+            const std::size_t ile = std::min(znaki.size(), sizeof(ogon));
+            std::memmove(ogon, ogon + ile, sizeof(ogon) - ile);
+            std::memcpy(ogon + sizeof(ogon) - ile, znaki.data() + znaki.size() - ile, ile);
+        };
+        for (std::string_view tekst = doPrzeczytania(); !tekst.empty(); tekst = doPrzeczytania()) {
+            std::size_t ile = 0;
+            while (ile < tekst.size() && czyAscii(tekst[ile]) && !czyBialy(tekst[ile])) {
+                ++ile;
             }
+            token.dopisz(tekst.data(), ile);
+            dodajDoOgona(tekst.substr(0, ile));
+            zabierz(ile);
+            if (ile == tekst.size()) {
+                continue;
+            }
+            if (czyBialy(tekst[ile])) {
+                break;
+            }
+            token.dopisz(tekst.data() + ile, 1);
+            dodajDoOgona(tekst.substr(ile, 1));
+            zabierz(1);
+            const std::size_t wOgonie = std::min(token.dlugosc, sizeof(ogon));
+            const std::size_t odstep =
+                odstepNaKoncu(std::string_view(ogon + sizeof(ogon) - wOgonie, wOgonie));
+            if (odstep == 0) {
+                continue;
+            }
+            // Digits grouped by three stay one number: 1 000.
+            const bool miedzyCyframi = token.dlugosc > odstep && czyCyfra(ogon[3 - odstep]);
+            if (miedzyCyframi && czyCyfra(biezacyZnak())) {
+                continue;
+            }
+            token.dlugosc -= odstep;
+            break;
+        }
+        if (token.dlugosc > 0) {
+            wLinii = true;
+            return true;
         }
     }
+    return false;
 }
 
-// Reads the next token, skipping the blanks before it (with `wLinii`, only
-// those on the same line). Returns false, with `token` empty, if none comes.
-bool nastepnyToken(std::streambuf& wejscie, std::string& token, std::string& wziete, bool wLinii,
-                   std::size_t najwyzej = std::string::npos) {
-    token.clear();
-    while (token.empty() && pominBiale(wejscie, wLinii)) {
-        // What was taken until now was a blank: it need not come back.
-        wziete.clear();
-        wezDoOdstepu(wejscie, token, wziete, najwyzej);
+// The next token, wherever it stands.
+bool wezToken(Token& token) {
+    if (jestPodgladany) {
+        jestPodgladany = false;
+        token = podgladany;
+        return true;
     }
-    return !token.empty();
+    return czytajToken(token, false);
 }
 
-// The next answer: the output is flushed first, so that its prompt shows.
-bool nastepnaOdpowiedz(std::string& token) {
-    if (std::ostream* wyjscie = std::cin.tie()) {
-        wyjscie->flush();
+// The next token if it stands on the line of the last one, left to be taken.
+const Token* nastepnyWLinii() {
+    if (!jestPodgladany && wLinii) {
+        jestPodgladany = czytajToken(podgladany, true);
     }
-    std::string wziete;
-    return nastepnyToken(*std::cin.rdbuf(), token, wziete, false);
+    return jestPodgladany ? &podgladany : nullptr;
 }
 
-// A prefix or a unit symbol after blanks on the same line belongs to the
-// quantity before it; any other token is put back for the next read.
-void dolaczDopisek(std::string& ilosc) {
-    std::streambuf& wejscie = *std::cin.rdbuf();
-    std::string dopisek;
-    std::string wziete;
-    if (!nastepnyToken(wejscie, dopisek, wziete, true, kNajdluzszyDopisek + 1)) {
+// The next answer's first token, once what is printed is out: its prompt
+// shows, and output that cannot be written ends the dialogue.
+bool wezOdpowiedz(Token& token) {
+    return std::cout.flush() && wezToken(token);
+}
+
+// A number takes the words after it on its line, as `dopisek`.
+void dolaczSlowa(const Token& liczba, Token& dopisek) {
+    dopisek = Token{};
+    if (!czyPoczatekLiczby(liczba.tekst())) {
         return;
     }
-    if (czyDopisek(dopisek)) {
-        ilosc += dopisek;
-        return;
-    }
-    for (auto znak = wziete.rbegin(); znak != wziete.rend(); ++znak) {
-        wejscie.sputbackc(*znak);
+    for (const Token* slowo = nastepnyWLinii();
+         slowo != nullptr && !czyPoczatekLiczby(slowo->tekst()) && !czyOsobnaLitera(slowo->tekst());
+         slowo = nastepnyWLinii()) {
+        dopisek.dopisz(*slowo);
+        jestPodgladany = false;
     }
 }
 
-template <typename Czytaj> bool zapytajO(const char* zacheta, Czytaj czytajToken) {
+template <typename Przyjmij> bool zapytajO(const char* zacheta, Przyjmij przyjmij) {
     for (;;) {
         std::cout << zacheta;
-        std::string token;
-        if (!nastepnaOdpowiedz(token)) {
+        Token token;
+        if (!wezOdpowiedz(token)) {
             return false;
         }
-        if (czytajToken(token)) {
+        if (przyjmij(token)) {
             return true;
         }
     }
@@ -111,27 +194,59 @@ template <typename Czytaj> bool zapytajO(const char* zacheta, Czytaj czytajToken
 
 } // namespace
 
+void czytajOdpowiedziZ(const Zrodlo& zrodlo) {
+    czytajZ(zrodlo);
+    jestPodgladany = false;
+    wLinii = false;
+}
+
 Odczyt czytaj(int& wartosc) {
-    std::string token;
-    if (!nastepnaOdpowiedz(token)) {
+    Token token;
+    if (!wezOdpowiedz(token)) {
         return Odczyt::koniec;
     }
-    return czytajCalkowita(token, wartosc) ? Odczyt::wartosc : Odczyt::zlyToken;
+    return !token.zaDlugi() && czytajCalkowita(token.tekst(), wartosc) ? Odczyt::wartosc
+                                                                       : Odczyt::zlyToken;
 }
 
 bool zapytaj(const Wielkosc& wielkosc, float& wartosc) {
-    return zapytajO(wielkosc.zacheta, [&](std::string& token) {
-        dolaczDopisek(token);
-        return czytajLiczbe(token, wielkosc.jednostka, wartosc);
+    return zapytajO(wielkosc.zacheta, [&](const Token& token) {
+        Token dopisek;
+        dolaczSlowa(token, dopisek);
+        return !token.zaDlugi() && !dopisek.zaDlugi() &&
+               czytajLiczbe(token.tekst(), wielkosc.jednostka, wartosc, dopisek.tekst());
     });
 }
 
 bool zapytaj(const char* zacheta, int& wartosc, bool (*litera)(char)) {
-    return zapytajO(
-        zacheta, [&](const std::string& token) { return czytajCalkowita(token, wartosc, litera); });
+    return zapytajO(zacheta, [&](const Token& token) {
+        Token calosc = token;
+        Token dopisek;
+        dolaczSlowa(token, dopisek);
+        calosc.dopisz(dopisek);
+        return !calosc.zaDlugi() && czytajCalkowita(calosc.tekst(), wartosc, litera);
+    });
 }
 
 bool zapytaj(const char* zacheta, char& wartosc) {
-    std::cout << zacheta;
-    return static_cast<bool>(std::cin >> wartosc);
+    return zapytajO(zacheta, [&](const Token& token) {
+        wartosc = token.znaki[0];
+        return true;
+    });
+}
+
+void czekajNaWpis() {
+    if (!std::cout.flush()) {
+        return;
+    }
+    jestPodgladany = false;
+    for (std::string_view tekst = doPrzeczytania(); wLinii && !tekst.empty();
+         tekst = doPrzeczytania()) {
+        const std::size_t ile =
+            std::find_if(tekst.begin(), tekst.end(), czyKoniecLinii) - tekst.begin();
+        wLinii = ile == tekst.size();
+        zabierz(ile + 1);
+    }
+    Token wpis;
+    static_cast<void>(wezToken(wpis));
 }

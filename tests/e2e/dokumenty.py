@@ -12,7 +12,7 @@ that each shows exactly what the program prints, as a user would read it:
   and in an option's row each "np. A i B dają „RESULT”" (or "A daje
   „RESULT”").
 - Each of these and the page (.html): the reader's prefixes and unit
-  symbols (--reader, its source), each list whole and in its order.
+  symbols (--reader, its source), each list whole, in any order.
 In every file: each text in the program's style ("Prosze ...", "kalkulator:
 ...", a menu line) is the program's, a quotation of one (in quotes, or a
 manual page's bold line) the whole text, and the number of calculations
@@ -189,8 +189,8 @@ def quoted(path, text):
 
 
 def spellings(path):
-    """The reader's prefixes and unit symbols, each list in its table's order
-    and as print shows it (NFKC: the micro sign is mu, the ohm sign omega)."""
+    """The reader's prefixes and unit symbols, each list as print shows it
+    (NFKC: the micro sign is mu, the ohm sign omega)."""
     with open(path, encoding="utf-8") as source:
         text = source.read()
     found = []
@@ -200,7 +200,7 @@ def spellings(path):
             sys.exit(f"{path}: no table {table}")
         items = [codecs.decode(item, "unicode_escape").encode("latin-1").decode("utf-8")
                  for item in re.findall(r'"((?:[^"\\]|\\.)*)"', body.group(1))]
-        found.append(list(dict.fromkeys(unicodedata.normalize("NFKC", i) for i in items)))
+        found.append({unicodedata.normalize("NFKC", i) for i in items})
     return found
 
 
@@ -209,12 +209,16 @@ BETWEEN = r"(?:[\s,;:()`*\"]|\\f[BIRP]|\b(?:or|and|lub|albo|i|oraz)\b)+"
 
 
 def lists(path, text, expected):
-    """Each list of EXPECTED, whole and in order, somewhere in TEXT."""
+    """Each set of EXPECTED whole, in any order, as one list somewhere in TEXT."""
     text = text.replace("\\(mc", "\u00b5").replace("\\(*W", "\u03a9")  # roff's glyphs
     text = unicodedata.normalize("NFKC", text)
-    return [f"{path} does not list {' '.join(items)}" for items in expected
-            if re.search(r"(?<!\w)" + BETWEEN.join(map(re.escape, items)) + r"(?!\w)", text)
-            is None]
+    failures = []
+    for items in expected:
+        one = r"(?<!\w)(?:%s)(?!\w)" % "|".join(map(re.escape, sorted(items, key=len, reverse=True)))
+        runs = re.finditer(one + "(?:" + BETWEEN + one + ")*", text)
+        if not any(items <= set(re.findall(one, run.group())) for run in runs):
+            failures.append(f"{path} does not list {' '.join(sorted(items))}")
+    return failures
 
 
 def main():

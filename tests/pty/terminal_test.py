@@ -128,13 +128,14 @@ class TerminalTest(unittest.TestCase):
 
     def test_pause_outlasts_bare_enter_and_ends_on_a_token(self):
         # A formula, a code and a letter: every kind of result waits, and a
-        # decimal comma, the code form, a unit after a blank or a code's
-        # tolerance letter in the last answer leaves nothing to end the wait.
+        # decimal comma, the code form, a unit after a blank, a code's
+        # tolerance letter or whatever else the last answer's line holds
+        # leaves nothing to end the wait.
         for dialogue, shown in ((b"4 230 0,5\n", U + I + b"115W\n"),
-                                (b"3 12 2R2\n", U + R + b"5.45455A\n"),
+                                (b"3 12 2R2 z\n", U + R + b"5.45455A\n"),
                                 (b"2 10 mA 1 K\n", I + R + b"10V\n"),
-                                (b"7 474J\n", KOD + b"0.470000uF\n"),
-                                (b"8 K\n", LITERA + b"10%\n")):
+                                (b"7 474J 100V\n", KOD + b"0.470000uF\n"),
+                                (b"8 Kx\n", LITERA + b"10%\n")):
             for token in (b"z\n", b"5\n", b"-\n"):
                 with self.subTest(dialogue=dialogue, token=token):
                     t = self.start("xterm")
@@ -145,28 +146,24 @@ class TerminalTest(unittest.TestCase):
                     t.type(token)
                     t.finish(self, MENU + CLEAR + shown)
 
-    def test_letter_left_in_the_line_ends_the_pause(self):
-        t = self.start("xterm")
-        t.type(b"8\n")
-        t.read_until(LITERA)
-        t.type(b"Kx\n")  # K is the letter, x ends the pause
-        t.finish(self, MENU + CLEAR + LITERA + b"10%\n")
-
     def test_end_of_input_ends_the_run(self):
-        # Ctrl-D at a question, once: the empty result line, and the end.
-        t = self.start("dumb")
-        t.read_until(MENU)
-        t.type(b"1\n")
-        t.read_until(U)
-        t.type(b"\x04")
-        t.finish(self, MENU + U + b"\n")
+        # Ctrl-D once, at the menu or at a question: the end, with the empty
+        # result line where a calculation was chosen.
+        for typed, question in ((b"", MENU), (b"1\n", U)):
+            with self.subTest(typed=typed):
+                t = self.start("dumb")
+                t.read_until(MENU)
+                t.type(typed)
+                shown = t.read_until(question)
+                t.type(b"\x04")
+                t.finish(self, shown + (b"\n" if typed else b""))
 
     def test_wrong_option_waits_for_a_new_entry(self):
         t = self.start("dumb")
         t.read_until(MENU)
         self.assertTrue(t.still_waits_after(b"abc\n"), "ended on a word")
         self.assertTrue(t.still_waits_after(POZA.encode() + b"\n"), "ended on a wrong number")
-        t.type(b"7 474 0\n")
+        t.type(b"7 474\n0\n")
         t.finish(self, MENU + WRONG + WRONG + KOD + b"0.470000uF\n")
 
 
