@@ -161,6 +161,20 @@ def run_case(command, windows, given, expected, limits, unwritable, stdin):
     return failures
 
 
+def report(results):
+    """Prints each failure of RESULTS, (name, failures) pairs, after its name
+    where there is one, then how many passed and failed; returns the exit
+    status."""
+    failed = passed = 0
+    for name, failures in results:
+        for failure in failures:
+            print(failure if name is None else f"{name}: {failure}")
+        failed += bool(failures)
+        passed += not failures
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("table")
@@ -199,16 +213,9 @@ def main():
         if args.case not in cases:
             parser.error(f"no case {args.case} in {args.table}")
         cases = {args.case: cases[args.case]}
-    failed = 0
-    for name, (given, expected) in cases.items():
-        failures = run_case(args.command, windows, given, expected, limits, args.unwritable,
-                            args.stdin)
-        for failure in failures:
-            print(f"{name}: {failure}")
-        failed += bool(failures)
-    print(f"{len(cases) - failed} passed, {failed} failed")
-    return 1 if failed else 0
-
+    return report((name, run_case(args.command, windows, given, expected, limits,
+                                  args.unwritable, args.stdin))
+                  for name, (given, expected) in cases.items())
 
 if __name__ == "__main__":
     sys.exit(main())

@@ -13,6 +13,8 @@ import sys
 import time
 import tty
 
+from tabela import report
+
 TIMEOUT = 60  # seconds; Wine's first window on a loaded machine
 # What is typed after each thing shown; then the result and the final entry.
 DIALOGUE = [(b"Literze", "5"), (b"Faradach:", "47\u00b5F"), (b"Ohmach:", "1k\u03a9")]
@@ -52,12 +54,12 @@ def run(wine, program, codepage):
         while proc.poll() is None and time.monotonic() < deadline:
             time.sleep(0.05)
         if proc.poll() is not None:
-            return [f"code page {codepage}: ended without waiting for an entry"]
+            return ["ended without waiting for an entry"]
         os.write(master, b"z\r")
         status = proc.wait(timeout=TIMEOUT)
-        return [] if status == 0 else [f"code page {codepage}: exit status {status}"]
+        return [] if status == 0 else [f"exit status {status}"]
     except AssertionError as failure:
-        return [f"code page {codepage}: {failure}"]
+        return [str(failure)]
     finally:
         if proc.poll() is None:
             proc.kill()
@@ -68,14 +70,8 @@ def run(wine, program, codepage):
 
 def main():
     wine, program, *codepages = sys.argv[1:]
-    failed = 0
-    for codepage in codepages:
-        failures = run(wine, program, codepage)
-        for failure in failures:
-            print(failure)
-        failed += bool(failures)
-    print(f"{len(codepages) - failed} passed, {failed} failed")
-    return 1 if failed else 0
+    return report((f"code page {codepage}", run(wine, program, codepage))
+                  for codepage in codepages)
 
 
 if __name__ == "__main__":
