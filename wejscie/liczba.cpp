@@ -1,5 +1,7 @@
 #include "wejscie/liczba.h"
 
+#include "wejscie/pisownie.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -9,42 +11,6 @@ namespace {
 
 // Exponents grow no further: far beyond any float, and far from int's end.
 constexpr int kNajwiekszyWykladnik = 100000000;
-
-struct Przedrostek {
-    std::string_view tekst;
-    int wykladnik;
-    bool tylkoOmy = false; // no capital mega or giga of volts, amperes, farads, henries
-};
-
-// SI prefixes. A letter counts in both cases only where the other case
-// means nothing else: m is milli and M mega, and P (peta) is none of these.
-// The micro sign as U+00B5 or as Greek mu, in UTF-8. SPICE's mega before
-// the letters that begin it.
-constexpr Przedrostek kPrzedrostki[] = {
-    {"p", -12},       {"n", -9},        {"N", -9},        {"u", -6},        {"U", -6},
-    {"\xC2\xB5", -6}, {"\xCE\xBC", -6}, {"MEG", 6, true}, {"Meg", 6, true}, {"m", -3},
-    {"k", 3},         {"K", 3},         {"M", 6, true},   {"G", 9, true},
-};
-
-// In the code form a letter R stands for the separator with no prefix.
-constexpr Przedrostek kBezPrzedrostka[] = {{"R", 0}, {"r", 0}};
-
-struct Symbol {
-    Jednostka jednostka;
-    std::string_view tekst; // in any case
-};
-
-// The ohm also in the plural, as Greek capital omega and as the ohm sign, in
-// UTF-8; a longer spelling before the one it starts with.
-constexpr Symbol kSymbole[] = {
-    {Jednostka::wolt, "V"},  {Jednostka::amper, "A"},     {Jednostka::om, "Ohms"},
-    {Jednostka::om, "Ohm"},  {Jednostka::om, "\xCE\xA9"}, {Jednostka::om, "\xE2\x84\xA6"},
-    {Jednostka::farad, "F"}, {Jednostka::henr, "H"},
-};
-
-// Blanks of more than one byte, in UTF-8: the no-break space, the thin
-// space and the narrow no-break space.
-constexpr std::string_view kOdstepyUtf8[] = {"\xC2\xA0", "\xE2\x80\x89", "\xE2\x80\xAF"};
 
 bool czyCyfra(char znak) {
     return znak >= '0' && znak <= '9';

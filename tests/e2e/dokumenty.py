@@ -12,7 +12,8 @@ that each shows exactly what the program prints, as a user would read it:
   and in an option's row each "np. A i B dają „RESULT”" (or "A daje
   „RESULT”").
 - Each of these and the page (.html): the reader's prefixes and unit
-  symbols (--reader, its source), each list whole, in any order.
+  symbols (--reader, its source), each list whole, in any order; the guide
+  also the Polish names of the prefixes' powers of ten.
 In every file: each text in the program's style ("Prosze ...", "kalkulator:
 ...", a menu line) is the program's, a quotation of one (in quotes, or a
 manual page's bold line) the whole text, and the number of calculations
@@ -32,7 +33,7 @@ import sys
 import tempfile
 import unicodedata
 
-from tabela import MENU, POZA, TEKSTY, as_text
+from tabela import MENU, POZA, TEKSTY, as_text, report
 
 # The program's texts as prose quotes them: on one line, no trailing blank.
 TEXTS = sorted({" ".join(text.split()) for key, value in TEKSTY.items()
@@ -201,7 +202,15 @@ def spellings(path):
         items = [codecs.decode(item, "unicode_escape").encode("latin-1").decode("utf-8")
                  for item in re.findall(r'"((?:[^"\\]|\\.)*)"', body.group(1))]
         found.append({unicodedata.normalize("NFKC", i) for i in items})
-    return found
+        if table == "kPrzedrostki":  # and the Polish names of their powers of ten
+            powers = {int(power) for power in re.findall(r'", *(-?\d+)', body.group(1))}
+            gloss = {GLOSS[power] for power in powers}
+    return found, gloss
+
+
+# What the Windows guide calls each power of ten that a prefix stands for.
+GLOSS = {-12: "piko", -9: "nano", -6: "mikro", -3: "mili", 3: "kilo", 6: "mega", 9: "giga",
+         12: "tera"}
 
 
 # Between the items of a list: punctuation, markup, "or" and its like.
@@ -232,24 +241,24 @@ def main():
     COMMAND[:] = sys.argv[split + 1:]
     documents = arguments.documents
     kinds = {".md": markdown, ".1": manual, "CZYTAJ": guide, ".html": lambda *_: []}
-    expected = spellings(arguments.reader) if arguments.reader else []
-    failed = 0
-    for path in documents:
-        with open(path, encoding="utf-8-sig", errors="replace") as document:
-            text = document.read()
-        name = os.path.basename(path)
-        kind = next((kind for part, kind in kinds.items() if part in name), None)
-        failures = quoted(path, text)
-        if kind is not None:
-            failures += kind(path, text) + lists(path, text, expected)
-        if path.endswith(".md") and arguments.name:
-            failures += markdown_names(path, text, arguments.summary, arguments.name)
-        for failure in failures:
-            print(failure)
-        failed += bool(failures)
-    print(f"{len(documents) - failed} passed, {failed} failed")
-    return 1 if failed else 0
+    expected, gloss = spellings(arguments.reader) if arguments.reader else ([], set())
+    return report((None, checks(path, kinds, expected, gloss, arguments)) for path in documents)
 
+
+def checks(path, kinds, expected, gloss, arguments):
+    """What fails in the document at PATH."""
+    with open(path, encoding="utf-8-sig", errors="replace") as document:
+        text = document.read()
+    name = os.path.basename(path)
+    kind = next((kind for part, kind in kinds.items() if part in name), None)
+    failures = quoted(path, text)
+    if kind is not None:
+        failures += kind(path, text) + lists(path, text, expected)
+    if kind is guide and gloss:
+        failures += lists(path, text, [gloss])
+    if path.endswith(".md") and arguments.name:
+        failures += markdown_names(path, text, arguments.summary, arguments.name)
+    return failures
 
 if __name__ == "__main__":
     sys.exit(main())

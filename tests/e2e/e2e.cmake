@@ -48,7 +48,7 @@ function(kalkulator_e2e_tests)
     file(GLOB quoting CONFIGURE_DEPENDS ${src}/fuzz/*.cpp ${src}/fuzz/corpus/*)
     add_test(NAME e2e.dokumenty COMMAND ${Python3_EXECUTABLE} ${here}/dokumenty.py
         --summary ${arg_SUMMARY} --name ${arg_NAME}
-        --reader ${src}/wejscie/liczba.cpp ${src}/web/index.html.in
+        --reader ${src}/wejscie/pisownie.h ${src}/web/index.html.in
         ${src}/README.md ${src}/packaging/kalkulator.1.in ${src}/packaging/kalkulator.pl.1.in
         ${src}/packaging/windows/CZYTAJ.txt.in ${src}/packaging/linux/metainfo.xml.in
         ${src}/packaging/packaging.cmake ${quoting}

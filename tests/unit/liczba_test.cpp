@@ -3,6 +3,7 @@
 // whole: the same value, bit for bit. A token that the stream reads only in
 // part, or not at all, the program refuses. A comma reads as a point.
 #include "wejscie/liczba.h"
+#include "wejscie/pisownie.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -235,6 +237,25 @@ TEST(Liczba, PrzedrostkiKodIJednostki) {
             EXPECT_EQ(std::memcmp(&wartosc, &oczekiwana, sizeof(float)), 0)
                 << "token \"" << p.token << "\": " << wartosc << " != " << oczekiwana;
         }
+    }
+    // Every spelling that the reader knows, in a row that it reads.
+    const auto wiersz = [&](std::string_view pisownia) {
+        return std::any_of(std::begin(przypadki), std::end(przypadki), [&](const auto& p) {
+            return p.liczba != nullptr &&
+                   std::string_view(p.token).find(pisownia) != std::string_view::npos;
+        });
+    };
+    for (const auto& p : kPrzedrostki) {
+        EXPECT_TRUE(wiersz(p.tekst)) << "no row reads the prefix \"" << p.tekst << "\"";
+    }
+    for (const auto& p : kBezPrzedrostka) {
+        EXPECT_TRUE(wiersz(p.tekst)) << "no row reads the code form's \"" << p.tekst << "\"";
+    }
+    for (const auto& s : kSymbole) {
+        EXPECT_TRUE(wiersz(s.tekst)) << "no row reads the symbol \"" << s.tekst << "\"";
+    }
+    for (const auto o : kOdstepyUtf8) {
+        EXPECT_TRUE(wiersz(o)) << "no row groups digits with \"" << o << "\"";
     }
 }
 
