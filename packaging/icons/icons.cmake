@@ -13,6 +13,11 @@ set(KALKULATOR_ICON_PACKAGES "librsvg2-bin")
 set(ico_sizes 16 24 32 48 64)
 
 add_custom_target(kalkulator_icons ALL)
+# A debug build is for working on the program, and nobody packages it.
+if(CMAKE_BUILD_TYPE STREQUAL "Debug")
+    set(KALKULATOR_ICONS FALSE)
+    return()
+endif()
 find_program(KALKULATOR_RSVG_CONVERT rsvg-convert)
 set(KALKULATOR_ICONS ${KALKULATOR_RSVG_CONVERT})
 if(WIN32)
