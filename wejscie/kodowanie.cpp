@@ -130,7 +130,9 @@ void odkoduj() {
                                                                      : (pierwszy << 8 | drugi));
     }
     stan.surowych = ile - i;
-    stan.surowe[0] = stan.surowe[i];
+    if (stan.surowych > 0) {
+        stan.surowe[0] = stan.surowe[i];
+    }
     if (stan.koniec && stan.wysokiSurogat != 0) { // its pair never comes
         *koniec++ = '?';
         stan.wysokiSurogat = 0;
