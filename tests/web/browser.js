@@ -234,9 +234,12 @@ run(zip, async (folder, work) => {
       ['composition', ['5', '0.000001', '1000'], '0.001 S'],
       ['voice', ['1', '12.5', '0.25'], '50 Ohm']]) {
       await page.evaluate(() => document.getElementById('wpis').focus());
-      for (const entry of [...entries, 'z']) {
+      for (const [i, entry] of [...entries, 'z'].entries()) {
         await PHONE[how](cdp, entry);
         await page.keyboard.press('Enter');
+        if (i === 0) { // cleared first, so that the echo of the answers stays
+          await until(`the first question typed by ${how}`, showing('Prosze'));
+        }
       }
       const shown = await until(`${result} typed by ${how}`, showing(END));
       assert.deepStrictEqual(shown.filter((line) => /^[0-9]/.test(line)), [result],
