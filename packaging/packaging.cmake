@@ -45,11 +45,11 @@ if(EMSCRIPTEN)
     # The page alone, which web/web.cmake installs.
 elseif(WIN32)
     # The program and its guide side by side, the guide in CRLF for Notepad,
-    # naming this version's product code for uninstalling.
+    # naming the upgrade code that finds any version for uninstalling.
     install(TARGETS kalkulator RUNTIME DESTINATION .)
-    include(packaging/windows/uuid.cmake)
-    kalkulator_uuid(KALKULATOR_PRODUCT_CODE ${KALKULATOR_UUID_NAMESPACE} "product ${PROJECT_VERSION}")
+    set(KALKULATOR_UPGRADE_CODE "{${KALKULATOR_UUID_NAMESPACE}}")
     configure_file(packaging/windows/CZYTAJ.txt.in CZYTAJ.txt @ONLY NEWLINE_STYLE CRLF)
+    set(KALKULATOR_FILE_VERSION ${PROJECT_VERSION}.0) # as kalkulator.rc gives it
     install(FILES ${PROJECT_BINARY_DIR}/CZYTAJ.txt DESTINATION .)
 else()
     install(TARGETS kalkulator RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -203,7 +203,7 @@ set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/cpack-post-build.cm
 # What the scripts that cpack runs take from the build, as CPACK_KALKULATOR_*.
 set(CPACK_KALKULATOR_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 foreach(name STATIC RECIPES SUMMARY_PL ICONS NOTICES_FOUND ICON_PACKAGES DISPLAY_NAME AUTHORS LICENSE
-        UUID_NAMESPACE PROGRAM_FILE LIBRARIES WIXL MSIBUILD FAKETIME ICO RELEASE_EPOCH)
+        UUID_NAMESPACE PROGRAM_FILE LIBRARIES WIXL MSIBUILD FAKETIME ICO RELEASE_EPOCH FILE_VERSION)
     set(CPACK_KALKULATOR_${name} "${KALKULATOR_${name}}")
 endforeach()
 

@@ -1,10 +1,14 @@
 #!/bin/sh
 # The Windows installer as an administrator uses it, under Wine, each
 # scenario in a prefix of its own, as a machine of its own:
-#   install    silent: files, shortcuts, PATH, the installed apps' entry; the
-#              program runs DIALOGUE, also through PATH; again, no change
+#   install    silent: files, shortcuts, PATH, the installed apps' entry with
+#              its folder, the program's version; the program runs DIALOGUE,
+#              also through PATH; the guide's install with a log, no change;
+#              the guide's uninstall by this package: nothing left
 #   upgrade    OTHER_MSI, later, replaces MSI; downgrade: an earlier is refused
-#   uninstall  by the installed guide's command, away from the MSI: nothing left
+#   rebuild    OTHER_MSI, another build of the same version, replaces MSI's
+#   uninstall  OTHER_MSI installed over MSI, then the guide's command for every
+#              version, away from the MSI: nothing left, PATH as it was
 # KALKULATOR_NAME and KALKULATOR_PUBLISHER are what Windows must show.
 #
 # Usage: msi.sh SCENARIO MSI [OTHER_MSI] -- DIALOGUE...
@@ -58,6 +62,25 @@ shortcuts() {
     find "$WINEPREFIX/drive_c" -name "$name.lnk" -o -name "$name - instrukcja.lnk" | wc -l
 }
 on_path() { value "$environment" PATH | tr ';' '\n' | grep -cxF "$dir\\" || true; }
+# The system PATH, less the separators that Wine leaves at its end: Wine
+# removes a value appended with [~]; but not its separator, in any variable
+# (Windows removes both).
+system_path() { value "$environment" PATH | sed 's/;*$//'; }
+path_before=$(system_path)
+path_restored() {
+    [ "$(system_path)" = "$path_before" ] || fail "PATH is not as it was: $(system_path)"
+}
+# A command that the installed guide gives, by its start and end.
+guide_command() {
+    tr -d '\r' <"$unix_dir/CZYTAJ.txt" | sed -n "s|^  \($1.*$2\)\$|\1|p"
+}
+check_removed() {
+    [ ! -e "$unix_dir" ] || fail "$dir is still there"
+    [ "$(shortcuts)" -eq 0 ] || fail "shortcuts are left"
+    [ -z "$(product_keys)" ] || fail "still among the installed apps"
+    ! wine reg query 'HKLM\Software\kalkulator' >/dev/null 2>&1 || fail "a registry key is left"
+    path_restored
+}
 
 check_installed() {
     version=$1
@@ -72,6 +95,7 @@ check_installed() {
     [ "$(value "$keys" DisplayVersion)" = "$version" ] || fail "version is not $version"
     [ "$(value "$keys" Publisher)" = "$KALKULATOR_PUBLISHER" ] || fail "no publisher"
     [ "$(value "$keys" Language)" = 0x415 ] || fail "the language is not Polish"
+    [ "$(value "$keys" InstallLocation)" = "$dir\\" ] || fail "no folder among the installed apps"
     code=${keys##*\\}
     [ -f "$WINEPREFIX/drive_c/windows/Installer/$code/kalkulator.ico" ] ||
         fail "no icon for the installed apps"
@@ -85,14 +109,36 @@ installed "$msi"
 case $scenario in
 install)
     check_installed "$(version_of "$msi")"
+    file_version=$(msiinfo export "$msi" File | awk -F '\t' '$1 == "kalkulator.exe" { print $5 }')
+    [ "$file_version" = "$(version_of "$msi").0" ] ||
+        fail "kalkulator.exe's version in the File table is '$file_version'"
     "$@" "$dir\\kalkulator.exe"
     "$@" cmd /c kalkulator.exe
-    installed "$msi"
+    # The guide's commands, in a folder that holds the package.
+    cp "$msi" .
+    command=$(guide_command "msiexec /i" "instalacja.log")
+    [ -n "$command" ] || fail "the guide gives no msiexec /i command with a log"
+    set -f # /l*v is no pattern of files
+    eval "$command"
+    set +f
+    [ -s instalacja.log ] || fail "the guide's install wrote no log"
     check_installed "$(version_of "$msi")"
+    command=$(guide_command "msiexec /x" "/qn")
+    [ -n "$command" ] || fail "the guide gives no msiexec /x command"
+    eval "$command"
+    [ "$status" -eq 0 ] || fail "the guide's msiexec /x ended with $status"
+    check_removed
     ;;
 upgrade)
     installed "$other"
     check_installed "$(version_of "$other")"
+    ;;
+rebuild)
+    installed "$other"
+    check_installed "$(version_of "$other")"
+    msiextract -C rebuilt "$other" >/dev/null
+    cmp -s rebuilt/kalkulator/kalkulator.exe "$unix_dir/kalkulator.exe" ||
+        fail "the other build's kalkulator.exe did not replace this one's"
     ;;
 downgrade)
     installed "$other"
@@ -105,16 +151,24 @@ downgrade)
     check_installed "$(version_of "$msi")"
     ;;
 uninstall)
-    command=$(tr -d '\r' <"$unix_dir/CZYTAJ.txt" | sed -n 's|^ *msiexec \(/x .*\) /qn$|\1|p')
-    [ -n "$command" ] || fail "the guide gives no msiexec /x command"
-    # The guide's words, quotes and all, as a shell splits them.
-    eval "msiexec $command"
-    [ "$status" -eq 0 ] || fail "the guide's msiexec /x ended with $status"
-    [ ! -e "$unix_dir" ] || fail "$dir is still there"
-    [ "$(shortcuts)" -eq 0 ] || fail "shortcuts are left"
-    [ -z "$(product_keys)" ] || fail "still among the installed apps"
-    ! wine reg query 'HKLM\Software\kalkulator' >/dev/null 2>&1 || fail "a registry key is left"
-    [ "$(on_path)" -eq 0 ] || fail "$dir is still on PATH"
+    # The guide's PowerShell line asks Windows Installer for the products of
+    # its upgrade code and removes each; Wine has no PowerShell, so its
+    # cscript asks the same of the same installer.
+    code=$(guide_command '\$i = New-Object' 'Wait }' | sed -n "s/.*@('\({[^}]*}\)').*/\1/p")
+    [ "$code" = "$(msiinfo export "$msi" Property | tr -d '\r' | sed -n 's/^UpgradeCode\t//p')" ] ||
+        fail "the guide's command names '$code', not the package's upgrade code"
+    installed "$other"
+    printf '%s\r\n' 'var products = new ActiveXObject("WindowsInstaller.Installer")' \
+        '    .RelatedProducts(WScript.Arguments(0));' \
+        'for (var i = 0; i < products.Count; i++) WScript.Echo(products.Item(i));' \
+        >"$WINEPREFIX/drive_c/related.js"
+    products=$(wine cscript //nologo 'C:\related.js' "$code" | tr -d '\r')
+    [ -n "$products" ] || fail "no product of the upgrade code is installed"
+    for product in $products; do
+        msiexec /x "$product"
+        [ "$status" -eq 0 ] || fail "msiexec /x $product ended with $status"
+    done
+    check_removed
     ;;
 *) fail "no such scenario" ;;
 esac

@@ -38,21 +38,30 @@ function(kalkulator_windows_tests)
             math(EXPR previous "${PROJECT_VERSION_MAJOR} - 1")
             set(earlier ${previous}.99.0)
         endif()
-        foreach(other earlier later)
+        # And another build of this version: the program with a byte more.
+        set(rebuild ${PROJECT_VERSION})
+        set(program_rebuild -D CPACK_KALKULATOR_PROGRAM=${bin}/msi-rebuild/kalkulator.exe)
+        file(MAKE_DIRECTORY ${bin}/msi-rebuild)
+        add_test(NAME msi.rebuild-program COMMAND sh -c "{ cat \"$0\"; echo; } >\"$1\""
+            $<TARGET_FILE:kalkulator> ${bin}/msi-rebuild/kalkulator.exe)
+        set_tests_properties(msi.rebuild-program PROPERTIES FIXTURES_SETUP msi-rebuild)
+        foreach(other earlier later rebuild)
             set(msi_${other} ${bin}/msi-${other}/${PROJECT_NAME}-${${other}}-win64.msi)
             add_test(NAME msi.make-${other} COMMAND ${CMAKE_CPACK_COMMAND}
                 --config ${bin}/CPackConfig.cmake -G External -B ${bin}/msi-${other}
-                -D CPACK_PACKAGE_VERSION=${${other}}
+                -D CPACK_PACKAGE_VERSION=${${other}} ${program_${other}}
                 -D CPACK_PACKAGE_FILE_NAME=${PROJECT_NAME}-${${other}}-win64)
             set_tests_properties(msi.make-${other} PROPERTIES FIXTURES_SETUP msi-versions)
         endforeach()
+        set_tests_properties(msi.make-rebuild PROPERTIES FIXTURES_REQUIRED msi-rebuild)
         set(msi sh ${here}/msi.sh)
         set(this ${bin}/${arg_MSI})
         add_test(NAME msi.install COMMAND ${msi} install ${this} -- ${arg_DIALOGUE})
         add_test(NAME msi.upgrade COMMAND ${msi} upgrade ${this} ${msi_later} --)
         add_test(NAME msi.downgrade COMMAND ${msi} downgrade ${this} ${msi_earlier} --)
-        add_test(NAME msi.uninstall COMMAND ${msi} uninstall ${this} --)
-        set(scenarios msi.install msi.upgrade msi.downgrade msi.uninstall)
+        add_test(NAME msi.rebuild COMMAND ${msi} rebuild ${this} ${msi_rebuild} --)
+        add_test(NAME msi.uninstall COMMAND ${msi} uninstall ${this} ${msi_rebuild} --)
+        set(scenarios msi.install msi.upgrade msi.downgrade msi.rebuild msi.uninstall)
         set_tests_properties(${scenarios} PROPERTIES FIXTURES_REQUIRED "packages;msi-versions")
         set_property(TEST ${scenarios} APPEND PROPERTY ENVIRONMENT
             "KALKULATOR_NAME=${arg_NAME}" "KALKULATOR_PUBLISHER=${arg_PUBLISHER}")
