@@ -204,29 +204,14 @@ TEST(Liczba, PrzedrostkiKodIJednostki) {
         {"3GV", Jednostka::wolt, nullptr},
         {"1MEG", Jednostka::wolt, nullptr},
         // Digits grouped by three, as a Polish spreadsheet copies them.
-        {"1\xC2\xA0"
-         "000",
-         Jednostka::zadna, "1000"},
-        {"-1\xE2\x80\x89"
-         "000\xE2\x80\x89"
-         "000,5",
-         Jednostka::zadna, "-1000000.5"},
-        {"4\xE2\x80\xAF"
-         "700\xCE\xA9",
-         Jednostka::om, "4700"},
-        {"1\xC2\xA0"
-         "00",
-         Jednostka::zadna, nullptr},
-        {"1\xC2\xA0"
-         "0000",
-         Jednostka::zadna, nullptr},
-        {"1234\xC2\xA0"
-         "567",
-         Jednostka::zadna, nullptr},
-        {"1,5\xC2\xA0"
-         "000",
-         Jednostka::zadna, nullptr},
-        {"1\xC2\xA0k", Jednostka::zadna, nullptr},
+        {"1\u00A0000", Jednostka::zadna, "1000"},
+        {"-1\u2009000\u2009000,5", Jednostka::zadna, "-1000000.5"},
+        {"4\u202F700\u03A9", Jednostka::om, "4700"},
+        {"1\u00A000", Jednostka::zadna, nullptr},
+        {"1\u00A00000", Jednostka::zadna, nullptr},
+        {"1234\u00A0567", Jednostka::zadna, nullptr},
+        {"1,5\u00A0000", Jednostka::zadna, nullptr},
+        {"1\u00A0k", Jednostka::zadna, nullptr},
     };
     for (const auto& p : przypadki) {
         float wartosc = 0.0F;
