@@ -39,8 +39,32 @@ function konsola(wczesne) {
   var dekoder = new TextDecoder();
 
   // The run's screen keeps its last thousand lines, as a terminal's
-  // scrollback does.
+  // scrollback does, of thirty thousand characters at the most (one line
+  // may be long: a question asked again and again), and says at its top
+  // that earlier ones were dropped.
   var NAJWIECEJ_WIERSZY = 1000;
+  var NAJWIECEJ_ZNAKOW = 30000;
+  // What is announced of new output: its last few hundred characters.
+  var NAJWIECEJ_OGLOSZENIA = 300;
+
+  // The page's work in slices of a few milliseconds, each in a task of its
+  // own, so that a paste of any length, and the program's answers to it,
+  // never hold the browser: the user can type, scroll and read meanwhile.
+  var KAWALEK_MS = 8;
+  var poczatekZadania = performance.now();
+  var odlozone = [];
+  var kanal = new MessageChannel();
+  kanal.port1.onmessage = function () {
+    poczatekZadania = performance.now();
+    odlozone.shift()();
+  };
+  function czasMinal() {
+    return performance.now() - poczatekZadania > KAWALEK_MS;
+  }
+  function pozniej(praca) {
+    odlozone.push(praca);
+    kanal.port2.postMessage(null);
+  }
 
   // A control sequence: its parameters and its final character.
   var STEROWANIE = /\x1b\[([0-9;?]*)([@-~])/;
@@ -49,6 +73,7 @@ function konsola(wczesne) {
   // the page's, showing the program's first screen already.
   var przebieg = ekran.querySelector('pre');
   var wierszy = 0;
+  var znakow = 0;
   // What of that screen the program has yet to write: its own output takes
   // the screen's place as it comes, the same text, so nothing changes.
   var pierwszyEkran = przebieg.textContent;
@@ -104,11 +129,26 @@ function konsola(wczesne) {
     }
     przebieg.appendChild(wezel);
     wierszy += tekst.split('\n').length - 1;
-    while (wierszy > NAJWIECEJ_WIERSZY && przebieg.firstChild !== przebieg.lastChild) {
-      wierszy -= przebieg.firstChild.textContent.split('\n').length - 1;
-      przebieg.removeChild(przebieg.firstChild);
+    znakow += tekst.length;
+    while ((wierszy > NAJWIECEJ_WIERSZY || znakow > NAJWIECEJ_ZNAKOW) &&
+           pominiete().nextSibling !== przebieg.lastChild) {
+      var najstarszy = pominiete().nextSibling;
+      wierszy -= najstarszy.textContent.split('\n').length - 1;
+      znakow -= najstarszy.textContent.length;
+      przebieg.removeChild(najstarszy);
     }
     return wezel;
+  }
+
+  // The line at the top of a run whose earlier lines were dropped.
+  function pominiete() {
+    var znacznik = przebieg.firstChild;
+    if (znacznik === null || znacznik.className !== 'pominiete') {
+      znacznik = przebieg.insertBefore(document.createElement('span'), znacznik);
+      znacznik.className = 'pominiete';
+      znacznik.textContent = '[Wcześniejsze wiersze tego uruchomienia pominięto.]\n';
+    }
+    return znacznik;
   }
 
   // The program's output: text, and the sequence that clears the screen
@@ -118,6 +158,7 @@ function konsola(wczesne) {
   // from screen readers, so that the page holds it once at any moment.
   var ogloszone = 0;
   var ogloszenie = [];
+  var ogloszenieDlugosc = 0;
   function ogloszono() {
     clearTimeout(ogloszone);
     nowe.textContent = '';
@@ -125,12 +166,26 @@ function konsola(wczesne) {
       wezel.removeAttribute('aria-hidden');
     });
     ogloszenie = [];
+    ogloszenieDlugosc = 0;
   }
   function wypisz(tekst) {
     var wezel = dopisz(tekst, true);
     if (wezel !== null) {
       ogloszenie.push(wezel);
+      ogloszenieDlugosc += tekst.length;
     }
+  }
+  // The region holds the newest output alone, whose copies in the console
+  // stay hidden; older copies are shown again, as they leave it.
+  function oglos() {
+    while (ogloszenie.length > 1 && ogloszenieDlugosc > NAJWIECEJ_OGLOSZENIA) {
+      var najstarsze = ogloszenie.shift();
+      najstarsze.removeAttribute('aria-hidden');
+      ogloszenieDlugosc -= najstarsze.textContent.length;
+    }
+    nowe.textContent = ogloszenie.map(function (wezel) {
+      return wezel.textContent;
+    }).join('');
   }
   function pokaz(bajty) {
     var napisane = dekoder.decode(bajty, { stream: true });
@@ -158,16 +213,21 @@ function konsola(wczesne) {
       if (czesci[i + 1] === 'J' && /^[23]$/.test(czesci[i])) {
         przebieg.textContent = '';
         wierszy = 0;
+        znakow = 0;
+        ogloszenie = []; // gone with the screen
+        ogloszenieDlugosc = 0;
       }
       wypisz(czesci[i + 2]);
       tekst += czesci[i + 2];
     }
     if (tekst !== '') {
-      nowe.appendChild(document.createTextNode(tekst));
+      oglos();
       clearTimeout(ogloszone);
       ogloszone = setTimeout(ogloszono, 1500);
       var koniecLinii = tekst.lastIndexOf('\n');
-      biezacaLinia = koniecLinii < 0 ? biezacaLinia + tekst : tekst.slice(koniecLinii + 1);
+      // Its end alone, which holds the question, however often it is asked.
+      biezacaLinia = (koniecLinii < 0 ? biezacaLinia + tekst : tekst.slice(koniecLinii + 1))
+        .slice(-NAJWIECEJ_OGLOSZENIA);
       pytanie.textContent = biezacaLinia.trim() || PYTANIE;
     }
     przewin();
@@ -181,8 +241,19 @@ function konsola(wczesne) {
   var odczyt = null;
   var przyjmuje = true;
 
+  var oddajPozniej = false;
   function oddaj() {
     if (odczyt === null || (wyslane.length === 0 && !koniecWejscia)) {
+      return;
+    }
+    if (czasMinal()) {
+      if (!oddajPozniej) {
+        oddajPozniej = true;
+        pozniej(function () {
+          oddajPozniej = false;
+          oddaj();
+        });
+      }
       return;
     }
     var czekajacy = odczyt;
@@ -208,7 +279,43 @@ function konsola(wczesne) {
   var wHistorii = 0;
   var szkic = '';
 
+  // The lines to send, in order: a paste's many go a slice at a time, and
+  // what is typed meanwhile after them.
+  var kolejka = [];
+  var wKolejce = 0;
+  var KONIEC = {}; // the end of input, after the lines before it
   function wyslij(tekst) {
+    wyslijWszystkie([tekst]);
+  }
+  function wyslijWszystkie(teksty) {
+    var czekaly = wKolejce < kolejka.length;
+    for (var i = 0; i < teksty.length; i++) {
+      kolejka.push(teksty[i]);
+    }
+    if (!czekaly) {
+      poczatekZadania = performance.now(); // the user's entry, answered at once
+      wysylaj();
+    }
+  }
+  function wysylaj() {
+    while (wKolejce < kolejka.length) {
+      if (czasMinal()) {
+        pozniej(wysylaj);
+        return;
+      }
+      var tekst = kolejka[wKolejce++];
+      if (tekst === KONIEC) {
+        koniecWejscia = true;
+        oddaj();
+      } else {
+        wyslijTeraz(tekst);
+      }
+    }
+    kolejka = [];
+    wKolejce = 0;
+  }
+
+  function wyslijTeraz(tekst) {
     dopisz(tekst);
     ogloszono();
     biezacaLinia = '';
@@ -269,9 +376,8 @@ function konsola(wczesne) {
     } else {
       // Nothing typed can pass the end of input: the field takes no more
       // until the program is started again.
-      koniecWejscia = true;
       wpisywanie(false);
-      oddaj();
+      wyslij(KONIEC);
     }
   }
 
@@ -309,9 +415,9 @@ function konsola(wczesne) {
     var linie = (wpis.value.slice(0, wpis.selectionStart) + wklejone).split(/\r\n|\r|\n/);
     var reszta = wpis.value.slice(wpis.selectionEnd);
     wpis.value = '';
-    linie.slice(0, -1).forEach(function (linia) {
-      wyslij(linia + '\n');
-    });
+    wyslijWszystkie(linie.slice(0, -1).map(function (linia) {
+      return linia + '\n';
+    }));
     wpis.value = linie[linie.length - 1] + reszta;
     koniecMozliwy();
   });
@@ -342,6 +448,8 @@ function konsola(wczesne) {
   // below starts again.
   function zakonczono(tekst, dalej, przycisk) {
     wpisywanie(false);
+    kolejka = []; // what no program is left to read
+    wKolejce = 0;
     dopisz('\n[' + tekst + ']\n', true);
     przewin();
     stan.textContent = tekst + ' ' + dalej;
@@ -379,6 +487,7 @@ function konsola(wczesne) {
     przebieg.setAttribute('aria-label', 'Poprzednie uruchomienie');
     przebieg = ekran.appendChild(document.createElement('pre'));
     wierszy = 0;
+    znakow = 0;
     wpis.value = '';
     szkic = '';
     wHistorii = historia.length;

@@ -1,8 +1,8 @@
 // The page unpacked and opened from file://: in Chromium as phones type,
-// show and read it, and a desktop, with screenshots beside the zip; its
-// program slow or missing; hosted, installed and offline, a host that lacks
-// the program, and a new version on a host whose files may be cached. In
-// Firefox, a typed dialogue.
+// paste, show and read it, and a desktop, with screenshots beside the zip;
+// its program slow or missing; hosted, installed and offline, a host that
+// lacks the program, a new version on a host whose files may be cached, and
+// two copies on one host. In Firefox, a typed dialogue.
 // Usage: node browser.js ZIP chromium|firefox BROWSER
 'use strict';
 const assert = require('assert');
@@ -269,6 +269,40 @@ run(zip, async (folder, work) => {
     await enter('z');
     await until('the end of the pasted dialogue', showing(END));
 
+    // Ten thousand lines pasted: the page is the user's between slices of
+    // them (a timer set at the paste runs before the result), the result is
+    // right, the live region short and the screen its last lines.
+    await restart();
+    const pasted = await page.evaluate(() => new Promise((resolve) => {
+      let longest = 0;
+      let pasting = Infinity;
+      new PerformanceObserver((list) => list.getEntries().forEach((task) => {
+        longest = task.startTime > pasting ? Math.max(longest, task.duration) : longest;
+      })).observe({ type: 'longtask' });
+      const screen = () => document.querySelector('#ekran > pre:last-child').textContent;
+      const data = new DataTransfer();
+      data.setData('text/plain', ['1', ...Array(9997).fill('x'), '12', '8', ''].join('\n'));
+      const paste = new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true });
+      pasting = performance.now();
+      document.getElementById('wpis').dispatchEvent(paste);
+      const handled = performance.now() - pasting;
+      let meanwhile = null;
+      setTimeout(() => (meanwhile = !screen().includes('1.5 Ohm')));
+      const done = setInterval(() => {
+        if (screen().includes('1.5 Ohm')) {
+          clearInterval(done);
+          setTimeout(() => resolve({ meanwhile, handled, longest, live: document
+            .getElementById('nowe').textContent.length, top: screen().split('\n')[0] }), 100);
+        }
+      }, 50);
+    }));
+    console.log(`a paste of 10000 lines: handled in ${pasted.handled} ms, ` +
+      `the longest task after it ${pasted.longest} ms (0: none over 50 ms)`);
+    assert.deepStrictEqual([pasted.meanwhile, pasted.live < 1000, pasted.top],
+      [true, true, '[Wcześniejsze wiersze tego uruchomienia pominięto.]'], JSON.stringify(pasted));
+    await enter('z');
+    await until('the end of the long paste', showing(END));
+
     // The keyboard open on a small phone, a desktop's keys: Backspace, and Up
     // and Down through the entries before; question, field and result in view.
     await restart();
@@ -312,6 +346,9 @@ run(zip, async (folder, work) => {
     }
     await shot('klawiatura-360x300');
     await enter('z');
+    const after = spoken(await page.accessibility.snapshot({ interestingOnly: false }));
+    assert.strictEqual(after.filter((text) => text.includes('2.5 Ohm')).length, 1,
+      'the result in the accessibility tree right after the next entry');
     await until('the end of the run', showing(END));
     await page.waitForSelector('#ponownie:not([hidden])', { timeout: TIMEOUT });
 
@@ -473,12 +510,43 @@ run(zip, async (folder, work) => {
     const edit = (file, from, to) => fs.writeFileSync(path.join(hosted, file),
       fs.readFileSync(path.join(hosted, file), 'utf8').replace(from, to));
     edit('index.html', '<title>', '<title>Nowa: ');
-    edit('sw.js', "var PAMIEC = '", "var PAMIEC = 'nowa-");
+    edit('sw.js', "var WERSJA = '", "var WERSJA = 'nowa-");
     await old.evaluate(() => navigator.serviceWorker.getRegistration().then((r) => r.update()));
     await old.waitForSelector('#wersja', { visible: true, timeout: TIMEOUT });
     await old.reload();
     assert.ok((await old.title()).startsWith('Nowa: '), 'the next opening showed the old version');
     await old.browserContext().close();
+    await stop(server);
+
+    // Two copies on one host, each in a folder of its own, another build in
+    // the second: each keeps its files, and both open and run offline.
+    const copies = path.join(work, 'kopie');
+    for (const copy of ['a', 'b']) {
+      fs.cpSync(folder, path.join(copies, copy), { recursive: true });
+    }
+    fs.writeFileSync(path.join(copies, 'b', 'sw.js'), fs.readFileSync(path.join(copies, 'b', 'sw.js'),
+      'utf8').replace("var WERSJA = '", "var WERSJA = 'b-"));
+    server = await serve(copies);
+    const context = await browser.createBrowserContext();
+    const tabs = [];
+    for (const copy of ['a', 'b']) {
+      const tab = await context.newPage();
+      await tab.goto(`${address(server)}${copy}/`);
+      await tab.waitForFunction(() => navigator.serviceWorker.controller !== null,
+        { timeout: TIMEOUT });
+      tabs.push(tab);
+    }
+    await stop(server);
+    server = null;
+    for (const [copy, tab] of tabs.entries()) {
+      await tab.bringToFront(); // a page in the background draws no frame
+      await tab.reload();
+      await waitFor(() => tab.evaluate(LINES), `copy ${copy} offline`, showing(MENU_LAST));
+      await tab.focus('#wpis');
+      await typer(tab)('7', '474');
+      await waitFor(() => tab.evaluate(LINES), `copy ${copy}'s answer offline`, showing('0.470000uF'));
+    }
+    await context.close();
   } finally {
     if (server) {
       await stop(server);

@@ -18,7 +18,7 @@ const TYPES = {
 exports.serve = (folder, { gzip = false, maxAge = null } = {}) => {
   const server = http.createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://host').pathname)
-      .replace(/^\/+/, '') || 'index.html';
+      .replace(/^\/+/, '').replace(/(^|\/)$/, '$1index.html');
     const file = path.join(folder, name);
     if (name.split('/').includes('..') || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
       response.writeHead(404).end();
