@@ -59,7 +59,7 @@ exports.HIDDEN = (texts, selectors) => {
 // keyboard closed or open, each tried at the text sizes of TEXT_SIZES.
 exports.LAYOUTS = [[360, 640], [412, 915], [390, 844], [844, 390], [800, 1280]]
   .map(([width, height]) => [width, height, false])
-  .concat([[640, 304], [360, 384], [844, 176], [360, 300]]
+  .concat([[640, 304], [640, 182], [360, 384], [844, 176], [360, 300]]
     .map(([width, height]) => [width, height, true]));
 exports.TEXT_SIZES = [1, 1.3, 2];
 
