@@ -10,7 +10,8 @@
 //     with nothing typed again;
 //   - the longest task on the page's main thread from the menu painted to
 //     the first answer, from Chromium's trace: what keys typed meanwhile may
-//     wait behind (50 ms and more is what browsers call a long task).
+//     wait behind (50 ms and more is what browsers call a long task); after
+//     the table, the worst one of each condition, by its heaviest event.
 // At full speed, with the processor slowed 4 times as on a mid-range phone,
 // and on Slow 4G (150 ms, 1.6 Mbps) from a server that gzips as static hosts
 // do. Times vary with the machine, so the ratios are the figures to compare:
@@ -53,7 +54,8 @@ const quantile = (values, q) =>
 const median = (values) => quantile(values, 0.5);
 
 // One opening of ADDRESS: [painted, answered, longest task] in milliseconds,
-// TEXT painted and, where ANSWER is given, the entry answered by it.
+// and what the task was, TEXT painted and, where ANSWER is given, the entry
+// answered by it.
 async function opening(browser, address, condition, text, answer) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
@@ -84,12 +86,14 @@ async function opening(browser, address, condition, text, answer) {
   }, text, answer || '');
   // Every opening traced alike, so that the tracing's cost takes no side.
   await page.tracing.start(
-    { categories: ['disabled-by-default-devtools.timeline', 'blink.user_timing'] });
+    { categories: ['devtools.timeline', 'disabled-by-default-devtools.timeline',
+      'blink.user_timing'] });
   page.goto(address).catch(() => {});
   const painted = await (await page.waitForFunction(() => window.kalkulatorNamalowane,
     { polling: 50, timeout: 60000 })).jsonValue();
   let answered = null;
   let longest = null;
+  let what = null;
   if (answer) {
     await page.keyboard.type('1');
     await page.keyboard.press('Enter');
@@ -100,12 +104,26 @@ async function opening(browser, address, condition, text, answer) {
   if (answer) {
     const [from, to] = ['kalkulator-namalowane', 'kalkulator-odpowiedz']
       .map((name) => events.find((event) => event.name === name));
-    longest = Math.max(...events.filter((event) => event.name === 'RunTask' &&
+    const task = events.filter((event) => event.name === 'RunTask' &&
       event.pid === from.pid && event.tid === from.tid && event.ts + event.dur > from.ts &&
-      event.ts < to.ts).map((event) => event.dur / 1000));
+      event.ts < to.ts).reduce((a, b) => (b.dur > a.dur ? b : a));
+    longest = task.dur / 1000;
+    // Its heaviest event, and the heaviest that names a script's function.
+    const inside = events.filter((event) => event.pid === task.pid && event.tid === task.tid &&
+      event.ph === 'X' && event !== task && event.ts >= task.ts &&
+      event.ts + event.dur <= task.ts + task.dur);
+    const heaviest = (events) => events.reduce((a, b) => (b.dur > a.dur ? b : a),
+      { name: 'nothing traced', dur: 0 });
+    const named = (event) => event.args && event.args.data &&
+      (event.args.data.functionName || event.args.data.url);
+    what = [heaviest(inside), heaviest(inside.filter(named))].map((event) => {
+      const data = (event.args && event.args.data) || {};
+      return [event.name, data.type, data.functionName, data.url && path.basename(data.url)]
+        .filter(Boolean).join(' ') + ` ${(event.dur / 1000).toFixed(0)} ms`;
+    }).join(', in it ');
   }
   await context.close();
-  return [painted, answered, longest];
+  return [painted, answered, longest, what];
 }
 
 async function main() {
@@ -141,20 +159,22 @@ async function main() {
       '(middle half) | to the bare page | first answer, ms | longest task, ms');
     console.log(`| conditions | one word painted, ms | ${heads.join(' | ')} |`);
     console.log(`|---|---:|${pages.map(() => '---:|---:|---:|---:|---:|').join('')}`);
+    const worsts = [];
     for (const condition of CONDITIONS) {
       const times = { empty: [], menu: pages.map(() => []), answer: pages.map(() => []),
-        longest: pages.map(() => []) };
+        longest: pages.map(() => []), what: pages.map(() => []) };
       for (const page of pages) {
         await opening(browser, page.address, condition, MENU_LAST, page.answer); // warm-up
       }
       for (let i = 0; i < OPENINGS; i++) {
         times.empty.push((await opening(browser, url(empty) + 'empty.html', condition, WORD))[0]);
         for (const [j, page] of pages.entries()) {
-          const [menu, answer, longest] =
+          const [menu, answer, longest, what] =
             await opening(browser, page.address, condition, MENU_LAST, page.answer);
           times.menu[j].push(menu);
           times.answer[j].push(answer);
           times.longest[j].push(longest);
+          times.what[j].push(what);
         }
       }
       const word = median(times.empty);
@@ -172,7 +192,15 @@ async function main() {
         `${median(times.longest[j]).toFixed(0)} (${Math.max(...times.longest[j]).toFixed(0)})`]
         : ['-', '-', '-']).join(' | '));
       console.log(`| ${condition.name} | ${word.toFixed(0)} | ${cells.join(' | ')} |`);
+      for (const [j, page] of pages.entries()) {
+        if (page.answer) {
+          const worst = times.longest[j].indexOf(Math.max(...times.longest[j]));
+          worsts.push(`${condition.name}, ${page.name}: ${times.longest[j][worst].toFixed(0)} ms, ` +
+            times.what[j][worst]);
+        }
+      }
     }
+    console.log(`\nThe worst longest task, by its heaviest event:\n${worsts.join('\n')}`);
   } finally {
     await browser.close();
     for (const server of servers) {
