@@ -118,7 +118,7 @@ def run_case(command, windows, given, expected, limits, unwritable, stdin):
         if stdin == "closed":
             os.close(0)
 
-    source = {"directory": os.open("/", os.O_RDONLY)}.get(stdin, reader)
+    source = os.open("/", os.O_RDONLY) if stdin == "directory" else reader
     stdout = open("/dev/full", "wb") if unwritable == "full" else subprocess.PIPE
     writing = threading.Thread(target=feed, args=(writer, start, again,
                                                   0.2 if stdin == "nonblocking" else 0))

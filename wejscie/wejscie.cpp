@@ -165,11 +165,11 @@ bool wezOdpowiedz(Token& token) {
     return std::cout.flush() && wezToken(token);
 }
 
-// A number takes the words after it on its line, as `dopisek`.
-void dolaczSlowa(const Token& liczba, Token& dopisek) {
-    dopisek = Token{};
+// The words that a number takes with it from its line.
+Token slowaPo(const Token& liczba) {
+    Token dopisek;
     if (!czyPoczatekLiczby(liczba.tekst())) {
-        return;
+        return dopisek;
     }
     for (const Token* slowo = nastepnyWLinii();
          slowo != nullptr && !czyPoczatekLiczby(slowo->tekst()) && !czyOsobnaLitera(slowo->tekst());
@@ -177,6 +177,7 @@ void dolaczSlowa(const Token& liczba, Token& dopisek) {
         dopisek.dopisz(*slowo);
         jestPodgladany = false;
     }
+    return dopisek;
 }
 
 template <typename Przyjmij> bool zapytajO(const char* zacheta, Przyjmij przyjmij) {
@@ -211,8 +212,7 @@ Odczyt czytaj(int& wartosc) {
 
 bool zapytaj(const Wielkosc& wielkosc, float& wartosc) {
     return zapytajO(wielkosc.zacheta, [&](const Token& token) {
-        Token dopisek;
-        dolaczSlowa(token, dopisek);
+        const Token dopisek = slowaPo(token);
         return !token.zaDlugi() && !dopisek.zaDlugi() &&
                czytajLiczbe(token.tekst(), wielkosc.jednostka, wartosc, dopisek.tekst());
     });
@@ -221,9 +221,7 @@ bool zapytaj(const Wielkosc& wielkosc, float& wartosc) {
 bool zapytaj(const char* zacheta, int& wartosc, bool (*litera)(char)) {
     return zapytajO(zacheta, [&](const Token& token) {
         Token calosc = token;
-        Token dopisek;
-        dolaczSlowa(token, dopisek);
-        calosc.dopisz(dopisek);
+        calosc.dopisz(slowaPo(token));
         return !calosc.zaDlugi() && czytajCalkowita(calosc.tekst(), wartosc, litera);
     });
 }

@@ -253,12 +253,11 @@ def checks(path, kinds, expected, gloss, arguments):
     kind = next((kind for part, kind in kinds.items() if part in name), None)
     failures = quoted(path, text)
     if kind is not None:
-        failures += kind(path, text) + lists(path, text, expected)
-    if kind is guide and gloss:
-        failures += lists(path, text, [gloss])
+        failures += kind(path, text) + lists(path, text, expected + [gloss] * (kind is guide))
     if path.endswith(".md") and arguments.name:
         failures += markdown_names(path, text, arguments.summary, arguments.name)
     return failures
+
 
 if __name__ == "__main__":
     sys.exit(main())

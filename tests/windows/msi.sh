@@ -48,8 +48,9 @@ value() {
         sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
 }
 name=$KALKULATOR_NAME
-# The version that a package installs.
-version_of() { msiinfo export "$1" Property | tr -d '\r' | sed -n 's/^ProductVersion\t//p'; }
+# A property of a package, and the version that it installs.
+property() { msiinfo export "$1" Property | tr -d '\r' | sed -n "s/^$2\t//p"; }
+version_of() { property "$1" ProductVersion; }
 # The product's keys among the installed apps, from an export, which keeps
 # the Polish letters that reg query drops.
 product_keys() {
@@ -67,9 +68,6 @@ on_path() { value "$environment" PATH | tr ';' '\n' | grep -cxF "$dir\\" || true
 # (Windows removes both).
 system_path() { value "$environment" PATH | sed 's/;*$//'; }
 path_before=$(system_path)
-path_restored() {
-    [ "$(system_path)" = "$path_before" ] || fail "PATH is not as it was: $(system_path)"
-}
 # A command that the installed guide gives, by its start and end.
 guide_command() {
     tr -d '\r' <"$unix_dir/CZYTAJ.txt" | sed -n "s|^  \($1.*$2\)\$|\1|p"
@@ -79,7 +77,7 @@ check_removed() {
     [ "$(shortcuts)" -eq 0 ] || fail "shortcuts are left"
     [ -z "$(product_keys)" ] || fail "still among the installed apps"
     ! wine reg query 'HKLM\Software\kalkulator' >/dev/null 2>&1 || fail "a registry key is left"
-    path_restored
+    [ "$(system_path)" = "$path_before" ] || fail "PATH is not as it was: $(system_path)"
 }
 
 check_installed() {
@@ -155,7 +153,7 @@ uninstall)
     # its upgrade code and removes each; Wine has no PowerShell, so its
     # cscript asks the same of the same installer.
     code=$(guide_command '\$i = New-Object' 'Wait }' | sed -n "s/.*@('\({[^}]*}\)').*/\1/p")
-    [ "$code" = "$(msiinfo export "$msi" Property | tr -d '\r' | sed -n 's/^UpgradeCode\t//p')" ] ||
+    [ "$code" = "$(property "$msi" UpgradeCode)" ] ||
         fail "the guide's command names '$code', not the package's upgrade code"
     installed "$other"
     printf '%s\r\n' 'var products = new ActiveXObject("WindowsInstaller.Installer")' \
