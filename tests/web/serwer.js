@@ -14,8 +14,9 @@ const TYPES = {
 
 // Resolves to the listening server; its address is `url(server)`. With
 // gzip, text goes compressed to a browser that takes it, as static hosts
-// send it; with maxAge, every file may be cached that many seconds.
-exports.serve = (folder, { gzip = false, maxAge = null } = {}) => {
+// send it; with maxAge, every file may be cached that many seconds; with
+// port, at that port, as the same host again.
+exports.serve = (folder, { gzip = false, maxAge = null, port = 0 } = {}) => {
   const server = http.createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://host').pathname)
       .replace(/^\/+/, '').replace(/(^|\/)$/, '$1index.html');
@@ -38,7 +39,7 @@ exports.serve = (folder, { gzip = false, maxAge = null } = {}) => {
     response.writeHead(200, headers);
     response.end(body);
   });
-  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+  return new Promise((resolve) => server.listen(port, '127.0.0.1', () => resolve(server)));
 };
 
 exports.url = (server) => `http://127.0.0.1:${server.address().port}/`;
