@@ -28,9 +28,9 @@ Debian's packages).")
 
 set(linked)
 set(names)
-# Each library's licence as SPDX names it, where its Debian copyright file
-# gives no one licence for all of its files: the terms of the code linked
-# in, whose copyright files the notices hold whole.
+# Each library's licence by SPDX's name: the terms of the code linked in.
+# Debian's copyright files, which the notices hold whole, give a licence a
+# group of files, none for a library as a whole.
 set(licence_libc.a "LGPL-2.1-or-later")
 set(licence_libstdc++.a "GPL-3.0-or-later WITH GCC-exception-3.1")
 set(licence_libgcc.a "GPL-3.0-or-later WITH GCC-exception-3.1")
@@ -68,47 +68,6 @@ foreach(name IN LISTS names)
         list(APPEND linked ${path})
     endif()
 endforeach()
-
-# The licence of a Debian copyright file's files as SPDX names it, where
-# all but Debian's own name one and the same; or nothing.
-function(kalkulator_spdx_licence variable copyright)
-    set(${variable} "" PARENT_SCOPE)
-    file(READ ${copyright} text)
-    if(NOT text MATCHES "^Format: [^\n]*copyright-format")
-        return()
-    endif()
-    string(REPLACE ";" "," text "${text}")
-    string(REGEX REPLACE "\n[ \t]*\n" ";" paragraphs "${text}")
-    set(licences)
-    foreach(paragraph IN LISTS paragraphs)
-        if(paragraph MATCHES "^Files:" AND NOT paragraph MATCHES "^Files:[ \n]+debian/"
-                AND paragraph MATCHES "\nLicense: *([^\n]+)")
-            list(APPEND licences "${CMAKE_MATCH_1}")
-        endif()
-    endforeach()
-    list(REMOVE_DUPLICATES licences)
-    if(licences MATCHES ";") # more than one
-        return()
-    endif()
-    string(REPLACE " " ";" words "${licences}")
-    # Debian's name=SPDX's; a word without one has no SPDX name.
-    foreach(pair Expat=MIT BSD-2-clause=BSD-2-Clause BSD-3-clause=BSD-3-Clause
-            LGPL-2.1+=LGPL-2.1-or-later LGPL-2.1=LGPL-2.1-only GPL-2+=GPL-2.0-or-later
-            GPL-2=GPL-2.0-only GPL-3+=GPL-3.0-or-later Apache-2.0=Apache-2.0 ISC=ISC MIT=MIT
-            NCSA=NCSA Zlib=Zlib ZPL-2.1=ZPL-2.1 or=OR and=AND)
-        string(REGEX MATCH "^(.*)=(.*)$" pair ${pair})
-        set(spdx_${CMAKE_MATCH_1} ${CMAKE_MATCH_2})
-    endforeach()
-    set(expression)
-    foreach(word IN LISTS words)
-        if(NOT DEFINED spdx_${word})
-            return()
-        endif()
-        list(APPEND expression ${spdx_${word}})
-    endforeach()
-    list(JOIN expression " " expression)
-    set(${variable} "${expression}" PARENT_SCOPE)
-endfunction()
 
 find_program(KALKULATOR_DPKG_QUERY dpkg-query)
 set(sections)
@@ -172,7 +131,6 @@ foreach(path IN LISTS linked)
     endif()
     # Packages of one source share one copyright file.
     file(REAL_PATH ${copyright} copyright)
-    kalkulator_spdx_licence(licence ${copyright})
     get_filename_component(name ${path} NAME)
     set(libraries ${name})
     if(EMSCRIPTEN)
@@ -180,12 +138,11 @@ foreach(path IN LISTS linked)
         list(JOIN libraries ", " name)
     endif()
     foreach(library IN LISTS libraries)
-        set(library_licence "${licence}")
-        if(NOT library_licence)
-            set(library_licence "${licence_${library}}")
+        if(NOT DEFINED licence_${library})
+            message(FATAL_ERROR "packaging/notices.cmake gives no licence for ${library}")
         endif()
         list(APPEND KALKULATOR_LIBRARIES
-            "${library}|${package}|${version_arch}|${library_licence}|${upstream_${library}}")
+            "${library}|${package}|${version_arch}|${licence_${library}}|${upstream_${library}}")
     endforeach()
     list(APPEND sections ${copyright})
     list(APPEND packages_${copyright} ${package})
