@@ -38,8 +38,6 @@ function(kalkulator_sbom_components variable name)
       \"licenses\": [{\"expression\": \"${CPACK_KALKULATOR_LICENSE}\"}],
       \"properties\": [{\"name\": \"kalkulator:path\", \"value\": \"${program_path}\"}]
     }")
-    set(refs)
-    set(dependencies)
     foreach(library IN LISTS CPACK_KALKULATOR_LIBRARIES)
         string(REPLACE "|" ";" fields "${library}")
         unset(upstream)
@@ -51,17 +49,14 @@ function(kalkulator_sbom_components variable name)
         string(REPLACE "%" "%25" purl_version "${debian_version}")
         string(REPLACE "+" "%2B" purl_version "${purl_version}")
         string(REPLACE ":" "%3A" purl_version "${purl_version}")
-        set(licences "")
-        if(licence)
-            set(licences "\n      \"licenses\": [{\"expression\": \"${licence}\"}],")
-        endif()
         string(APPEND components ",
     {
       \"type\": \"library\",
       \"bom-ref\": \"library:${file}\",
       \"name\": \"${file}\",
       \"version\": \"${version}\",
-      \"purl\": \"pkg:deb/debian/${debian}@${purl_version}?arch=${arch}\",${licences}
+      \"purl\": \"pkg:deb/debian/${debian}@${purl_version}?arch=${arch}\",
+      \"licenses\": [{\"expression\": \"${licence}\"}],
       \"properties\": [
         {\"name\": \"kalkulator:debian-package\", \"value\": \"${debian}\"},
         {\"name\": \"kalkulator:linkage\", \"value\": \"static\"}
