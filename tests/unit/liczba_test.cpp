@@ -63,8 +63,8 @@ void kazdyToken(const std::string& token, std::size_t jeszcze) {
     }
 }
 
-// Those, the edges of float's range, rounding, and what one library or
-// another reads differently.
+// Every such token; the edges of float's range, rounding, and what one
+// library or another reads differently.
 TEST(Liczba, JakStrumien) {
     if (!kLibstdcxx) {
         GTEST_SKIP() << "no libstdc++ to compare with";
